@@ -1,0 +1,198 @@
+#include "Unit6.h"
+
+#include "zorna_config.h"
+
+TDataModule6* DataModule6 = nullptr;
+
+namespace {
+
+const char* kWorkers =
+    "SELECT person.s_caption, s_second_name, s_first_name, s_third_name, b_employee, person.id, staff.s_caption s_staffpos, "
+    "staff.id staff_id, dep.s_caption s_department, dep.id dep_id , roles.s_caption s_role, roles.id role_id\n"
+    "FROM hrms_staffpos.staffpos staff, cmn_contractor.person person, cmn_department.department dep, adm_role.roles roles\n"
+    "where person.b_employee = true and staff.id=person.id_staffpos and dep.id=person.id_department and roles.id = person.id_role\n"
+    "order by s_caption";
+
+const char* kOperation =
+    "select distinct o.*, ot.s_caption s_type, ii.marka, os.s_caption s_state\n"
+    "from mnf_operation.operation o, mnf_operation.operation_type ot, cmn_inventory_items.inventory_items ii, mnf_operation.operation_state os\n"
+    "where ii.id=o.id_inventory_items and ot.id = o.id_type and o.id_proc_tech = :id_proc_tech and os.id = o.id_state\n"
+    "order by orderby";
+
+const char* kOperationType = "select * from mnf_operation.operation_type order by s_caption";
+
+const char* kDepartment =
+    "select d.*, d1.s_caption s_parent\n"
+    "from cmn_department.department d, cmn_department.v_department d1\n"
+    "where d.id_parent = d1.id order by s_caption;";
+
+const char* kInventoryItems =
+    "select ii.*, (CASE ii.ral WHEN true THEN '+' END) as s_ral, it.s_caption as s_type, n.s_caption as s_nom, m.s_identification,\n"
+    "(select count(pt.id) from mnf_proc_tech.proc_tech pt where pt.id_inventory_items = ii.id) as tp_cnt,pt2.id_gds, ii2.marka as s_caption_gds\n"
+    "from cmn_inventory_items.inventory_items ii\n"
+    "left join cmn_inventory_items.ii_type it on ii.id_type = it.id\n"
+    "left join cmn_inventory_items.nomenclature n on ii.id_nom = n.id\n"
+    "left join cmn_msm.msm m on m.id = ii.id_msm\n"
+    "left join mnf_proc_tech.proc_tech pt2 on ii.id=pt2.id_inventory_items\n"
+    "left join cmn_inventory_items.inventory_items ii2 on ii2.id=pt2.id_gds\n"
+    "order by ii.marka";
+
+const char* kStaffpos =
+    "SELECT s.*, d.s_caption s_dep FROM hrms_staffpos.staffpos s, cmn_department.department d\n"
+    "where d.id=s.id_department order by s.s_caption";
+
+const char* kNomenclature =
+    "select n.*, d.s_caption s_department from cmn_inventory_items.nomenclature n, cmn_department.department d\n"
+    "where d.id=n.id_department order by s_caption";
+
+const char* kRole = "select *, case when b_active then '+' else '-' end as yesno from adm_role.roles order by s_caption";
+
+const char* kProcTech =
+    "select (case when sum(o.price) is null then 0 else sum(o.price) end) as full_price, pt.id, pt.s_caption, ii.marka as s_ii,\n"
+    "pt.id_inventory_items, pt.id_gds, ii2.marka s_gds\n"
+    "from mnf_proc_tech.proc_tech pt\n"
+    "left outer join mnf_operation.operation o on pt.id = o.id_proc_tech\n"
+    "left join cmn_inventory_items.inventory_items ii on ii.id = pt.id_inventory_items\n"
+    "left join cmn_inventory_items.inventory_items ii2 on ii2.id = pt.id_gds\n"
+    "group by pt.id, ii.marka, ii2.marka order by s_ii";
+
+const char* kJurPerson = "select jp.* from cmn_contractor.jur_person jp order by jp.s_caption";
+
+const char* kStock =
+    "select s.*, (s.count-s.reserve) as balance, ii.marka as ii_caption, d.s_caption d_caption\n"
+    "from stk_stocks.stock s, cmn_inventory_items.inventory_items ii, cmn_department.department d\n"
+    "where s.id_ii = ii.id and s.id_stock =d.id and s.count>0 and (d.\"type\" =2 or d.\"type\" =1)";
+
+const char* kStockIn =
+    "select si.*, jp.s_full_caption as jp_caption, d.s_caption as dep_caption,\n"
+    "(select count(si2.id) from stk_stocks.spec_in si2 where si2.accept = false and si.id=si2.id_stock_in) as cnt_accept\n"
+    "from stk_stocks.stock_in si, cmn_contractor.jur_person jp, cmn_department.department d\n"
+    "where si.id_jur_pers = jp.id and si.id_department = d.id and d.\"type\" <>0\n"
+    "group by si.id, jp.s_full_caption, d.s_caption;";
+
+const char* kAppDoc =
+    "SELECT ad.*, jp.s_full_caption s_jp_caption, p.s_caption s_person_caption, d_mnf, d_out, jp.id as id_jp, p.id as id_person\n"
+    "FROM mnf_app.app_doc ad, cmn_contractor.jur_person jp, cmn_contractor.person p\n"
+    "where ad.id_jur_person = jp.id and ad.id_person = p.id and ad.id_app_doc =0\n"
+    "order by d_date DESC";
+
+const char* kAppSpec =
+    "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.cnt, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption,\n"
+    "as1.id_app_doc, ii.ral_cons, as1.job_price, as1.gds_price, (ii.ral_cons*cnt)::t_money as ral_need, ii2.marka as ral_s_caption,\n"
+    "(ii.massa*as1.cnt)::t_money as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds, ii1.id_type as id_type_gds,\n"
+    "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end as ad_id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec,\n"
+    "(select sum(distinct s.count) as stk_gds from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = pt.id_gds and pt.id_inventory_items = ii.id),\n"
+    "(select sum(distinct s.count) as stk_ral from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = as1.id_ral),\n"
+    "case when as1.accept then 'Да' else 'Нет' end as yesno,as1.accept, (ii.massa*as1.cnt)::t_money as massa_gds, as1.id_ral,\n"
+    "case when as1.accept_stock=2 then 'Да' else 'Нет' end as yesno_stk,as1.accept_stock\n"
+    "FROM mnf_app.app_spec as1, cmn_inventory_items.inventory_items ii, cmn_msm.msm m, cmn_inventory_items.inventory_items ii2,\n"
+    "cmn_inventory_items.inventory_items ii1, mnf_proc_tech.proc_tech pt, mnf_app.app_doc ad\n"
+    "where as1.id_ii = ii.id and m.id = ii.id_msm and ii2.id = as1.id_ral and pt.id_inventory_items = ii.id and ii.id = :ii_id\n"
+    "and ii1.id=pt.id_gds and ad.id = as1.id_app_doc\n"
+    "group by ii.id, as1.id, ii.marka, m.s_identification,ii.ral_cons,ii2.marka,ii.massa, ii2.massa, ii1.marka, ii1.id, ad.id_app_doc,\n"
+    "ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec\n"
+    "order by as1.id_app_doc DESC, as1.id desc";
+
+const char* kSpecOut =
+    "SELECT ii.marka, ii.id as ii_id, ii.id_nom, d.s_caption , id_stock_out, cnt_gds, d_datetime, so.accept, so.id, so.id_app_doc,\n"
+    "m.s_identification as msm_caption, as2.id_ral, case when so.accept then 'Да' else 'Нет' end as yesno, id_app_spec, ii.ral_cons,\n"
+    "so.price, so.price*so.cnt_gds::t_money as all_price_gds\n"
+    "FROM stk_stocks.spec_out so, cmn_inventory_items.inventory_items ii, cmn_msm.msm m, cmn_department.department d, mnf_app.app_spec as2\n"
+    "where ii.id = so.id_gds and ii.id_msm = m.id and d.id = so.id_stock_out and as2.id=id_app_spec\n"
+    "order by id_app_doc desc, so.id_app_spec asc, ii.marka asc";
+
+const char* kUser = "select * from adm_user.users u where s_name = :s_name";
+
+}  // namespace
+
+QString TDataModule6::smenaSql(int shift) {
+    if (shift < 1 || shift > 4) shift = 1;
+    return QStringLiteral(
+               "select smena.id, smena.data, smena.smena, smena.i_id, smena.o_id, smena.w_id, smena.cena,person.s_caption fio, ii1.marka,\n"
+               "ot.s_caption vid_oper, (SELECT (CASE id_state WHEN 0 THEN 'Готовая продукция' ELSE 'Заготовки' END)) as nmn, o.id,\n"
+               "smena.kol_vo, smena.brak, round((kol_vo::numeric-brak::numeric)*smena.cena::numeric, 2) as summa, smena.prize,time,\n"
+               "smena.ok, date(vvod) as vvod, smena.id_doc, smena.id_doc_item, smena.f_gds_qty_use, smena.id_gds_use, smena.id_cons_use,\n"
+               "ii.marka as s_caption_color\n"
+               "from cmn_contractor.person person,cmn_inventory_items.inventory_items ii1, mnf_operation.operation o,accounts_dep.smena,\n"
+               "mnf_operation.operation_type ot, mnf_app.app_spec as2, cmn_inventory_items.inventory_items ii\n"
+               "where smena.i_id=ii1.id and smena.o_id=o.id and ii.id = as2.id_ral and as2.id_ii = ii1.id and as2.id=smena.id_doc_item\n"
+               "and o.id_type=ot.id and smena.smena=%1 and smena.data=:data and ok!=:OK and smena.w_id= person.id\n"
+               "order by ii1.marka, fio,ot.s_caption, o.id")
+        .arg(shift);
+}
+
+TDataModule6::TDataModule6(QObject* parent) : QObject(parent) {
+    setObjectName(QStringLiteral("DataModule6"));
+    ADO_DB = new zdb::Connection(this);
+    ADO_DB->setObjectName(QStringLiteral("ADO_DB"));
+    ADO_DB->setConnectionString(storedConnectionString());
+
+    workers = query("workers", QString::fromUtf8(kWorkers));
+    Control = query("Control", QString());
+    cmd_all = new zdb::Command(ADO_DB, this);
+    cmd_all->setObjectName(QStringLiteral("cmd_all"));
+    operation = query("operation", QString::fromUtf8(kOperation));
+    operation_type = query("operation_type", QString::fromUtf8(kOperationType));
+    Smena1 = query("Smena1", smenaSql(1));
+    Smena2 = query("Smena2", smenaSql(2));
+    Smena3 = query("Smena3", smenaSql(3));
+    Smena4 = query("Smena4", smenaSql(4));
+    DelSmena = new zdb::Command(ADO_DB, this);
+    DelSmena->setObjectName(QStringLiteral("DelSmena"));
+    H_Tabel_ins = new zdb::Command(ADO_DB, this);
+    H_Tabel_ins->setObjectName(QStringLiteral("H_Tabel_ins"));
+    department = query("department", QString::fromUtf8(kDepartment));
+    inventory_items = query("inventory_items", QString::fromUtf8(kInventoryItems));
+    ver = new zdb::Table(ADO_DB, QStringLiteral("ver"), this);
+    ver->setObjectName(QStringLiteral("ver"));
+    staffpos = query("staffpos", QString::fromUtf8(kStaffpos));
+    nomenclature = query("nomenclature", QString::fromUtf8(kNomenclature));
+    role = query("role", QString::fromUtf8(kRole));
+    proc_tech = query("proc_tech", QString::fromUtf8(kProcTech));
+    jur_person = query("jur_person", QString::fromUtf8(kJurPerson));
+    stock = query("stock", QString::fromUtf8(kStock));
+    stock_in = query("stock_in", QString::fromUtf8(kStockIn));
+    msm = new zdb::Table(ADO_DB, QStringLiteral("cmn_msm.msm"), this);
+    msm->setObjectName(QStringLiteral("msm"));
+    app_doc = query("app_doc", QString::fromUtf8(kAppDoc));
+    app_spec = query("app_spec", QString::fromUtf8(kAppSpec));
+    spec_out = query("spec_out", QString::fromUtf8(kSpecOut));
+    user = query("user", QString::fromUtf8(kUser));
+}
+
+zdb::Query* TDataModule6::query(const char* name, const QString& sql) {
+    auto* q = new zdb::Query(ADO_DB, this);
+    q->setObjectName(QString::fromLatin1(name));
+    q->setSql(sql);
+    return q;
+}
+
+QString TDataModule6::storedConnectionString() {
+    return QStringLiteral("Provider=MSDASQL.1;Password=") + QStringLiteral(ZORNA_MAVORET) +
+           QStringLiteral(";Persist Security Info=True;User ID=sys;Data Source=zorna_erp_dev");
+}
+
+void TDataModule6::openStoredConnection() {
+    ADO_DB->close();
+    ADO_DB->setConnectionString(storedConnectionString());
+    ADO_DB->open();
+}
+
+zdb::Query* TDataModule6::smena(int shift) const {
+    switch (shift) {
+    case 2: return Smena2;
+    case 3: return Smena3;
+    case 4: return Smena4;
+    default: return Smena1;
+    }
+}
+
+QString TDataModule6::NumToSql(const QString& text) const {
+    if (text.isEmpty()) return QStringLiteral("0");
+    qsizetype at = text.indexOf(QLatin1Char(','));
+    if (at < 0) at = text.indexOf(QLatin1Char('.'));
+    if (at < 0) return text;
+    QString out = text;
+    out.replace(at, 1, delim);
+    return out;
+}

@@ -1,0 +1,31 @@
+// Filter expressions and value comparison shared by the dataset sources.
+#pragma once
+
+#include "zdb.h"
+
+namespace zdb {
+
+struct FilterNode {
+    enum Kind { And, Or, Not, Compare, IsNull, Const } kind = Const;
+    std::shared_ptr<FilterNode> left, right;
+    QString field;
+    int column = -1;   // resolved against the dataset's columns before use
+    QString op;        // "=", "<>", "<", ">", "<=", ">=", "like"
+    QVariant literal;  // QString, double or bool
+    QString foldedLiteral;
+    bool constValue = true;
+    // A like pattern of the shapes the filter boxes send, answered without the general matcher.
+    enum LikeShape { General, Prefix, Contains } likeShape = General;
+    QString likeCore;
+};
+
+// Parses a filter expression; throws DbError with the place of the fault.
+std::shared_ptr<FilterNode> parseFilter(const QString& text);
+
+// Total order used by sorting: nulls first, then by type.
+int compareValues(const QVariant& a, const QVariant& b, FieldType type);
+
+bool likeMatch(const QString& foldedText, const QString& foldedPattern);
+bool likeMatch(const QString& foldedText, const FilterNode& node);
+
+}  // namespace zdb
