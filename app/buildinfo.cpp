@@ -1,0 +1,3 @@
+#include "buildinfo.h"
+
+BuildStamp compiledBuildStamp() { return parseBuildStamp(__DATE__, __TIME__); }

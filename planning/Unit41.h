@@ -1,0 +1,28 @@
+// Marketing's list of production requests.
+// The screen's actions come with its own issue.
+#pragma once
+
+#include "zui_form.h"
+#include "zui_grid.h"
+
+class QPushButton;
+
+namespace zdb {
+class Query;
+}
+
+class TForm41 : public zui::TForm {
+    Q_OBJECT
+public:
+    explicit TForm41(QWidget* parent = nullptr);
+
+    zdb::Query* cnt_order_in;
+
+    zui::DBGrid* DBGridEh1;
+    QPushButton* Button1;  // "Добавить"
+    QPushButton* Button2;  // "Изменить"
+    QPushButton* Button3;  // "Удалить"
+    QPushButton* Button4;  // "Выход"
+};
+
+extern TForm41* Form41;

@@ -1,0 +1,66 @@
+#include "Unit48.h"
+
+#include "Unit6.h"
+#include "form_parts.h"
+#include "reserve_sql.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm48* Form48 = nullptr;
+
+TForm48::TForm48(QWidget* parent) : zui::TForm(parent) {
+    setObjectName(QStringLiteral("Form48"));
+    setWindowTitle(QStringLiteral("Резерв ТМЦ (48)"));
+
+    proc_tech = zparts::query(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
+    price_ral = zparts::query(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
+    app_doc = zparts::query(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
+    gds_needed = zparts::query(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
+    cost_price = zparts::query(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
+    purchase_doc = zparts::query(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
+
+    zdb::Query* lines = DataModule6->app_spec;
+    DBText1 = zparts::dataText("DBText1", lines, QStringLiteral("ii_s_caption"), 260);
+    DBText2 = zparts::dataText("DBText2", lines, QStringLiteral("gds_s_caption"), 260);
+    for (zui::DBText* t : {DBText1, DBText2}) {
+        QPalette p = t->palette();
+        p.setColor(QPalette::Window, QColor(255, 251, 240));  // cream
+        t->setPalette(p);
+        t->setAutoFillBackground(true);
+    }
+
+    DBGridEh1 = zparts::grid("DBGridEh1", lines,
+                             {{QStringLiteral("ЗВП"), QStringLiteral("id_app_doc")},
+                              {QStringLiteral("Готово"), QStringLiteral("done")},
+                              {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
+                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
+                              {QStringLiteral("Резерв"), QStringLiteral("yesno")},
+                              {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), zui::DBGrid::Align::Auto, 110},
+                              {QStringLiteral("Потреб. краски"), QStringLiteral("ral_need")},
+                              {QStringLiteral("Склад краска"), QStringLiteral("stk_ral")},
+                              {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
+                              {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
+                              {QStringLiteral("Основание"), QStringLiteral("ad_id_app_doc")}},
+                             900, 400);
+
+    Button1 = zparts::button("Button1", QStringLiteral("Резерв"));
+    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(DBText1);
+    top->addWidget(DBText2);
+    top->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(DBGridEh1, 1);
+    layout->addLayout(zparts::buttonRow({Button1}, Button4));
+
+    setDefaultButton(Button1);
+    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
+    setCancelButton(Button4);
+
+    setupScreen(zui::Placement::CentredOnDesktop);
+}

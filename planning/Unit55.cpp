@@ -1,0 +1,79 @@
+#include "Unit55.h"
+
+#include "form_parts.h"
+#include "reserve_sql.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm55* Form55 = nullptr;
+
+namespace {
+
+const char* kAppSpec =
+    "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.cnt, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption, as1.id_app_doc, ii.ral_cons, as1.job_price, as1.gds_price,\n"
+    "ii.ral_cons*cnt as ral_need, ii2.marka as ral_s_caption, ii.massa*as1.cnt as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds, ii1.id_type as id_type_gds,\n"
+    "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end  as ad_id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec, \n"
+    "(select sum(distinct s.count) as stk_gds from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = pt.id_gds and pt.id_inventory_items = ii.id),\n"
+    "(select sum(distinct s.count) as stk_ral from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = as1.id_ral),\n"
+    "case when as1.accept then 'Да' else 'Нет' end as yesno,as1.accept, ii.massa*as1.cnt as massa_gds, as1.id_ral,\n"
+    "case when as1.accept_stock=2 then 'Да' else 'Нет' end as yesno_stk,as1.accept_stock\n"
+    "FROM mnf_app.app_spec as1, cmn_inventory_items.inventory_items ii, cmn_msm.msm m, cmn_inventory_items.inventory_items ii2, cmn_inventory_items.inventory_items ii1, \n"
+    "mnf_proc_tech.proc_tech pt, mnf_app.app_doc ad  \n"
+    "where as1.id_ii = ii.id and m.id = ii.id_msm  and ii2.id = as1.id_ral and pt.id_inventory_items = ii.id and ii1.id=pt.id_gds and ad.id = as1.id_app_doc \n"
+    "group by ii.id, as1.id, ii.marka, m.s_identification,ii.ral_cons,ii2.marka,ii.massa, ii2.massa, ii1.marka, ii1.id, ad.id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec \n"
+    "order by as1.id_app_doc DESC, as1.id desc";
+
+const char* kSmena =
+    "SELECT s.* \n"
+    "FROM accounts_dep.smena s  \n"
+    "where s.id_doc_item = :id_doc_item";
+
+}  // namespace
+
+TForm55::TForm55(QWidget* parent) : zui::TForm(parent) {
+    setObjectName(QStringLiteral("Form55"));
+    setWindowTitle(QStringLiteral("Заявки в производство (55)"));
+
+    app_spec = zparts::query(this, "app_spec", QString::fromUtf8(kAppSpec));
+    proc_tech = zparts::query(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
+    price_ral = zparts::query(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
+    app_doc = zparts::query(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
+    gds_needed = zparts::query(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
+    cost_price = zparts::query(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
+    purchase_doc = zparts::query(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
+    smena = zparts::query(this, "smena", QString::fromUtf8(kSmena));
+
+    using A = zui::DBGrid::Align;
+    DBGridEh1 = zparts::grid("DBGridEh1", app_spec,
+                             {{QStringLiteral("Изделие"), QStringLiteral("ii_s_caption"), A::Auto, 160},
+                              {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
+                              {QStringLiteral("Основание"), QStringLiteral("ad_id_app_doc")},
+                              {QStringLiteral("Готово"), QStringLiteral("done")},
+                              {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
+                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
+                              {QStringLiteral("Резерв"), QStringLiteral("yesno")},
+                              {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), A::Auto, 100},
+                              {QStringLiteral("Потреб. краски"), QStringLiteral("ral_need")},
+                              {QStringLiteral("Склад краска"), QStringLiteral("stk_ral")},
+                              {QStringLiteral("ТМЦ"), QStringLiteral("gds_s_caption"), A::Auto, 140},
+                              {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
+                              {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
+                              {QStringLiteral("Принято"), QStringLiteral("yesno_stk")}},
+                             1200, 460);
+
+    Button1 = zparts::button("Button1", QStringLiteral("Очистить работы"));
+    Button2 = zparts::button("Button2", QStringLiteral("На склад"));
+    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DBGridEh1, 1);
+    layout->addLayout(zparts::buttonRow({Button1, Button2}, Button4));
+    Button1->setVisible(false);
+
+    setDefaultButton(Button2);
+    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
+    setCancelButton(Button4);
+
+    setupScreen(zui::Placement::CentredOnDesktop);
+}

@@ -1,0 +1,34 @@
+// Production view of all request lines: reserve, clearing of works, request to stock.
+// The screen's actions come with its own issue.
+#pragma once
+
+#include "zui_form.h"
+#include "zui_grid.h"
+
+class QPushButton;
+
+namespace zdb {
+class Query;
+}
+
+class TForm55 : public zui::TForm {
+    Q_OBJECT
+public:
+    explicit TForm55(QWidget* parent = nullptr);
+
+    zdb::Query* app_spec;
+    zdb::Query* proc_tech;
+    zdb::Query* price_ral;
+    zdb::Query* app_doc;
+    zdb::Query* gds_needed;
+    zdb::Query* cost_price;
+    zdb::Query* purchase_doc;
+    zdb::Query* smena;
+
+    zui::DBGrid* DBGridEh1;
+    QPushButton* Button1;  // "Очистить работы", shown only when opened from the production board
+    QPushButton* Button2;  // "На склад"
+    QPushButton* Button4;  // "Выход"
+};
+
+extern TForm55* Form55;

@@ -1,0 +1,51 @@
+#include "Unit65.h"
+
+#include "form_parts.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm65* Form65 = nullptr;
+
+namespace {
+
+const char* kPurchaseSpec =
+    "SELECT ps.id, ps.id_gds as id_ii, ii.marka ii_s_caption, ii.id_msm, m.s_identification as msm_s_caption, cnt, id_purchase_doc, "
+    "ps.state, ps.gds_price, case when ps.state=0 then 'Оформление' when ps.state=1 then 'Закупка' else 'На складе' end as s_state\n"
+    "FROM stk_purchase.purchase_spec ps\n"
+    "left join cmn_inventory_items.inventory_items ii on ps.id_gds = ii.id\n"
+    "left join cmn_msm.msm m on m.id = ii.id_msm\n"
+    "where state=1 order by ii_s_caption";
+
+}  // namespace
+
+TForm65::TForm65(QWidget* parent) : zui::TForm(parent) {
+    setObjectName(QStringLiteral("Form65"));
+    setWindowTitle(QStringLiteral("Заявки на закупку (65)"));
+
+    purchase_spec = zparts::query(this, "purchase_spec", QString::fromUtf8(kPurchaseSpec));
+
+    using A = zui::DBGrid::Align;
+    DBGridEh1 = zparts::grid("DBGridEh1", purchase_spec,
+                             {{QStringLiteral("Наименование"), QStringLiteral("ii_s_caption"), A::Auto, 240},
+                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
+                              {QStringLiteral("Количество"), QStringLiteral("cnt"), A::Auto, 90},
+                              {QStringLiteral("Заявка"), QStringLiteral("id_purchase_doc")},
+                              {QStringLiteral("Цена"), QStringLiteral("gds_price"), A::Auto, 100},
+                              {QStringLiteral("Состояние"), QStringLiteral("s_state"), A::Auto, 110}},
+                             720, 400);
+    DBGridEh1->setMultiSelect(true);
+
+    Button1 = zparts::button("Button1", QStringLiteral("Выбрать"));
+    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DBGridEh1, 1);
+    layout->addLayout(zparts::buttonRow({Button1}, Button4));
+
+    setDefaultButton(Button1);
+    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
+    setCancelButton(Button4);
+
+    setupScreen(zui::Placement::CentredOnDesktop);
+}

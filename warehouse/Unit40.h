@@ -1,0 +1,31 @@
+// Editor of a new line of a receipt order.
+// The screen's actions come with its own issue.
+#pragma once
+
+#include "zui_form.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class TForm40 : public zui::TForm {
+    Q_OBJECT
+public:
+    explicit TForm40(QWidget* parent = nullptr);
+
+    // Written by the item picker.
+    int id_ii_sel = 0;
+    int id_msm_sel = 0;
+
+    QGroupBox* GroupBox1;  // captioned by the opener
+    QLineEdit* Edit2;      // "ТМЦ:"
+    QPushButton* Button5;
+    QLineEdit* Edit3;      // "Количество:"
+    QLabel* Label5;        // the item's unit
+    QLineEdit* Edit1;      // "Цена:"
+    QPushButton* Button1;  // "Записать"
+    QPushButton* Button2;  // "Отмена"
+};
+
+extern TForm40* Form40;

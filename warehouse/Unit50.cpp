@@ -1,0 +1,51 @@
+#include "Unit50.h"
+
+#include "form_parts.h"
+
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm50* Form50 = nullptr;
+
+namespace {
+
+const char* kStock =
+    "select s.*, (s.count - s.reserve) as balance, ii.marka as ii_caption, d.s_caption d_caption\n"
+    "from stk_stocks.stock s, cmn_inventory_items.inventory_items ii, cmn_department.department d\n"
+    "where s.id_ii = ii.id and s.id_stock =d.id and s.count>0 and (d.\"type\" =0 or d.\"type\" =1)";
+
+}  // namespace
+
+TForm50::TForm50(QWidget* parent) : zui::TForm(parent) {
+    setObjectName(QStringLiteral("Form50"));
+    setWindowTitle(QStringLiteral("Склад ГП (50)"));
+
+    stock = zparts::query(this, "stock", QString::fromUtf8(kStock));
+
+    using A = zui::DBGrid::Align;
+    DBGridEh1 = zparts::grid("DBGridEh1", stock,
+                             {{QStringLiteral("Продукция"), QStringLiteral("ii_caption"), A::Auto, 220},
+                              {QStringLiteral("Склад"), QStringLiteral("d_caption"), A::Auto, 160},
+                              {QStringLiteral("Кол-во"), QStringLiteral("count"), A::Auto, 80},
+                              {QStringLiteral("Резерв"), QStringLiteral("reserve"), A::Auto, 80},
+                              {QStringLiteral("Остаток"), QStringLiteral("balance"), A::Auto, 80},
+                              {QStringLiteral("Себестоимость"), QStringLiteral("price")},
+                              {QStringLiteral("МТР"), QStringLiteral("gds_price"), A::Auto, 80},
+                              {QStringLiteral("Работа"), QStringLiteral("job_price"), A::Auto, 80}},
+                             920, 420);
+
+    Button1 = zparts::button("Button1", QStringLiteral("Приход"));
+    Button3 = zparts::button("Button3", QStringLiteral("Расход"));
+    Button2 = zparts::button("Button2", QStringLiteral("Перемещение"));
+    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(DBGridEh1, 1);
+    layout->addLayout(zparts::buttonRow({Button1, Button3, Button2}, Button4));
+
+    setDefaultButton(Button1);
+    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
+    setCancelButton(Button4);
+
+    setupScreen(zui::Placement::CentredOnDesktop);
+}

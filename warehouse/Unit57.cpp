@@ -1,0 +1,48 @@
+#include "Unit57.h"
+
+#include "form_parts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TForm57* Form57 = nullptr;
+
+namespace {
+
+const char* kStkId =
+    "SELECT d.id, d.s_caption, s.reserve as cnt, s.id_ii, ii.marka as ii_s_caption, m.s_identification as msm_s_caption, "
+    "format('%s - %s - %s %s'::text,d.s_caption, ii.marka, s.reserve, m.s_identification) AS s_full_caption\n"
+    "FROM cmn_department.department d, cmn_inventory_items.inventory_items ii, cmn_msm.msm m, stk_stocks.stock s\n"
+    "where s.id_ii = ii.id and m.id = ii.id_msm and d.id = s.id_stock and ii.id=:id_ii";
+
+}  // namespace
+
+TForm57::TForm57(QWidget* parent) : zui::TForm(parent) {
+    setObjectName(QStringLiteral("Form57"));
+    setWindowTitle(QStringLiteral("Выбор склада отгрузки (57)"));
+
+    stk_id = zparts::query(this, "stk_id", QString::fromUtf8(kStkId));
+
+    LCB_stk_id = zparts::named(new zui::LookupBox, "LCB_stk_id");
+    LCB_stk_id->setListSource(stk_id, QStringLiteral("id"), QStringLiteral("s_full_caption"));
+    LCB_stk_id->setMinimumWidth(380);
+
+    Button1 = zparts::button("Button1", QStringLiteral("Выбрать"));
+    Button2 = zparts::button("Button2", QStringLiteral("Выход"));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Склад отгрузки:")));
+    row->addWidget(LCB_stk_id, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(zparts::editorButtons(Button1, Button2));
+
+    setDefaultButton(Button1);
+    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
+    setCancelButton(Button2);
+
+    setupScreen(zui::Placement::CentredOnDesktop);
+}
