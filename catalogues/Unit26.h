@@ -1,0 +1,15 @@
+// Positions of the staff list.
+#pragma once
+
+#include "catalogue.h"
+
+class TForm26 : public zcat::CatalogueList {
+    Q_OBJECT
+public:
+    explicit TForm26(QWidget* parent = nullptr);
+
+    void Button1Click() override;
+    void Button2Click() override;
+};
+
+extern TForm26* Form26;

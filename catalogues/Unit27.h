@@ -1,0 +1,21 @@
+// Position editor.
+#pragma once
+
+#include "catalogue.h"
+
+class TForm27 : public zcat::CatalogueEditor {
+    Q_OBJECT
+public:
+    explicit TForm27(QWidget* parent = nullptr);
+
+    zdb::Table* cb_department;
+
+    QLineEdit* Edit1;  // "Наименование"
+    QLineEdit* Edit2;  // "Описание"
+    zui::LookupBox* p_department;
+
+    void Button1Click() override;
+    void FormClose() override;
+};
+
+extern TForm27* Form27;

@@ -1,0 +1,171 @@
+#include "Unit3.h"
+
+#include "Unit33.h"
+#include "Unit4.h"
+#include "Unit40.h"
+#include "Unit44.h"
+#include "Unit6.h"
+#include "Unit63.h"
+#include "Unit7.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+TForm3* Form3 = nullptr;
+
+namespace {
+
+using Align = zui::DBGrid::Align;
+
+}  // namespace
+
+TForm3::TForm3(QWidget* parent)
+    : zcat::CatalogueList({"Form3", QStringLiteral("ТМЦ (3)"), zui::Placement::AsDesigned, DataModule6->inventory_items,
+                           QStringLiteral("cmn_inventory_items.inventory_items"), QString(), zui::FilterBox::KeyMode::ConsumeUpDown,
+                           1160, 460},
+                          {{QStringLiteral("Наименование"), QStringLiteral("marka"), Align::Auto, 260},
+                           {QStringLiteral("Вид номенклатуры"), QStringLiteral("s_nom"), Align::Auto, 190},
+                           {QStringLiteral("Себес."), QStringLiteral("cost_price"), Align::Auto, 70},
+                           {QStringLiteral("Ед. изм."), QStringLiteral("s_identification"), Align::Centre, 60},
+                           {QStringLiteral("Длина"), QStringLiteral("width"), Align::Auto, 60},
+                           {QStringLiteral("Толщина"), QStringLiteral("thick"), Align::Auto, 65},
+                           {QStringLiteral("Масса"), QStringLiteral("massa"), Align::Auto, 60},
+                           {QStringLiteral("Краска"), QStringLiteral("s_ral"), Align::Centre, 55},
+                           {QStringLiteral("Расх. кр."), QStringLiteral("ral_cons"), Align::Auto, 65},
+                           {QStringLiteral("Тип ТМЦ"), QStringLiteral("s_type"), Align::Auto, 110},
+                           {QStringLiteral("ТП"), QStringLiteral("tp_cnt"), Align::Centre, 40},
+                           {QString(), QString(), Align::Auto, 28}},
+                          parent) {
+    pt_cnt = new zdb::Query(DataModule6->ADO_DB, this);
+    pt_cnt->setObjectName(QStringLiteral("pt_cnt"));
+    pt_cnt->setSql(QStringLiteral("select count(*) as cnt from mnf_proc_tech.proc_tech pt where pt.id_inventory_items = :id_ii"));
+
+    new zui::FilterBox(Edit1, list(), zui::FilterBox::contains(QStringLiteral("marka")), zui::FilterBox::KeyMode::ConsumeUpDown);
+    DBGridEh1->setColumnsResizable(true);
+    DBGridEh1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    DBGridEh1->setCellButton(DBGridEh1->columnCount() - 1);
+    sortOnTitle(0, QLatin1String(kSortByName), QStringLiteral("marka DESC, s_nom ASC"));
+    sortOnTitle(1, QStringLiteral("s_nom, marka ASC"), QStringLiteral("s_nom DESC, marka ASC"));
+    zui::on(DBGridEh1, &zui::DBGrid::cellButtonClicked, this, &TForm3::DBGridEh1CellButtonClick);
+    setDefaultButton(Button2);
+}
+
+void TForm3::FormActivate() {
+    list()->open();
+    list()->setSort(QLatin1String(kSortByName));
+    focusFilterIfVisible();
+}
+
+void TForm3::FormClose() {
+    list()->close();
+    preset_id_nom = -1;
+}
+
+void TForm3::Button1Click() {
+    const int recNo = list()->recNo();
+    for (QLineEdit* e : {Form7->Edit1, Form7->Edit2, Form7->Edit3, Form7->Edit4, Form7->Edit5}) e->clear();
+    Form7->msm->open();
+    Form7->operation_state->open();
+    Form7->nomenclature->open();
+    Form7->combo_nomenclature->setKeyValue(preset_id_nom);
+    Form7->Tag = 1;
+    Form7->showModal();
+    Form7->operation_state->close();
+    Form7->nomenclature->close();
+    Form7->msm->close();
+    zcat::restoreRow(list(), recNo);
+    if (list()->active()) list()->setSort(QLatin1String(kSortByName));
+    focusFilterIfVisible();
+}
+
+void TForm3::Button2Click() {
+    if (!hasRows()) return;
+    const int recNo = list()->recNo();
+    const QString marka = currentText(QStringLiteral("marka"));
+    const int id = currentId();
+    switch (Tag) {
+    case 0:
+        Form7->msm->open();
+        Form7->operation_state->open();
+        Form7->nomenclature->open();
+        Form7->Tag = 2;
+        Form7->Edit1->setText(marka);
+        Form7->Edit2->setText(currentText(QStringLiteral("massa")));
+        Form7->Edit3->setText(currentText(QStringLiteral("width")));
+        Form7->Edit4->setText(currentText(QStringLiteral("thick")));
+        Form7->Edit5->setText(currentText(QStringLiteral("ral_cons")));
+        Form7->combo_nomenclature->setKeyValue(int(currentInt(QStringLiteral("id_nom"))));
+        Form7->cb_operation_state->setKeyValue(int(currentInt(QStringLiteral("id_type"))));
+        Form7->cb_msm->setKeyValue(int(currentInt(QStringLiteral("id_msm"))));
+        Form7->showModal();
+        Form7->operation_state->close();
+        Form7->nomenclature->close();
+        Form7->msm->close();
+        break;
+    case 2:
+        Form33->Edit2->setText(marka);
+        Form33->id_ii_sel = id;
+        close();
+        break;
+    case 3:
+        Form33->Edit4->setText(marka);
+        Form33->id_gds_sel = id;
+        close();
+        break;
+    case 4:
+        Form40->Edit2->setText(marka);
+        Form40->id_ii_sel = id;
+        Form40->id_msm_sel = int(currentInt(QStringLiteral("id_msm")));
+        Form40->Label5->setText(currentText(QStringLiteral("s_identification")));
+        close();
+        break;
+    case 5: {
+        pt_cnt->close();
+        pt_cnt->setParam(QStringLiteral("id_ii"), id);
+        pt_cnt->open();
+        const bool hasProcess = pt_cnt->fieldByName(QStringLiteral("cnt")).asInteger() > 0;
+        pt_cnt->close();
+        if (!hasProcess) {
+            zui::msg::error(QStringLiteral("Техпроцесс не найден!"));
+            break;
+        }
+        Form44->Edit2->setText(marka);
+        Form44->id_ii_sel = id;
+        Form44->Label2->setText(list()->fieldByName(QStringLiteral("s_identification")).asString());
+        Form44->ral_sel = list()->fieldByName(QStringLiteral("ral")).asBoolean() ? 1 : 0;
+        Form44->id_gds_sel = int(currentInt(QStringLiteral("id_gds")));
+        close();
+        break;
+    }
+    case 63:
+        Form63->Edit2->setText(marka);
+        Form63->id_ii_sel = id;
+        Form63->Label2->setText(list()->fieldByName(QStringLiteral("s_identification")).asString());
+        Form63->ral_sel = list()->fieldByName(QStringLiteral("ral")).asBoolean() ? 1 : 0;
+        Form63->id_gds_sel = int(currentInt(QStringLiteral("id_gds")));
+        close();
+        break;
+    default:
+        return;
+    }
+    zcat::restoreRow(list(), recNo);
+}
+
+void TForm3::DBGridEh1CellButtonClick(int) {
+    // Reached as a picker under the process list, the process list is already open.
+    if (!hasRows() || Form4->isShowingModal()) return;
+    zdb::Query* processes = DataModule6->proc_tech;
+    const int id = currentId();
+    processes->setFilter(QStringLiteral("id_inventory_items=") + QString::number(id));
+    processes->setFiltered(true);
+    processes->open();
+    Form4->preset_id_ii = id;
+    Form4->preset_marka = list()->fieldByName(QStringLiteral("marka")).asString();
+    Form4->Tag = 2;
+    Form4->showModal();
+    Form4->Tag = 0;
+    processes->close();
+    processes->setFiltered(false);
+}

@@ -1,0 +1,28 @@
+#include "Unit9.h"
+
+#include "Unit6.h"
+
+#include <QLineEdit>
+
+TForm9* Form9 = nullptr;
+
+TForm9::TForm9(QWidget* parent)
+    : zcat::CatalogueEditor("Form9", QStringLiteral("Ведение оераций"), zui::Placement::ResizableAsDesigned, {},
+                            QStringLiteral("Отмена"), parent) {
+    Edit1 = addEdit("Edit1", QStringLiteral("Операция"));
+    Edit2 = addEdit("Edit2", QStringLiteral("Описание"));
+}
+
+void TForm9::FormActivate() { Edit1->setFocus(); }
+
+void TForm9::Button1Click() {
+    if (!filled({Edit1})) return;
+    if (Tag == 1)
+        writeAndClose(QStringLiteral("insert into mnf_operation.operation_type(s_caption, s_description)VALUES(") + zcat::sqlText(Edit1) +
+                          " ," + zcat::sqlText(Edit2) + ")",
+                      DataModule6->operation_type);
+    else
+        writeAndClose(QStringLiteral("UPDATE mnf_operation.operation_type SET s_caption=") + zcat::sqlText(Edit1) +
+                          ", s_description=" + zcat::sqlText(Edit2) + " where id=" + zcat::idOf(DataModule6->operation_type),
+                      DataModule6->operation_type);
+}
