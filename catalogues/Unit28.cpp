@@ -16,7 +16,6 @@ TForm28::TForm28(QWidget* parent)
                            {{}, {}, zui::DBGrid::Align::Auto, 40}},
                           parent) {
     DBGridEh1->setColumnsResizable(true);
-    DBGridEh1->setCellButton(2);
     zui::on(DBGridEh1, &zui::DBGrid::cellButtonClicked, this, [this](int column) {
         if (column == 2) DBGridEh1Columns2EditButtonClick();
     });

@@ -45,7 +45,6 @@ TForm3::TForm3(QWidget* parent)
     new zui::FilterBox(Edit1, list(), zui::FilterBox::contains(QStringLiteral("marka")), zui::FilterBox::KeyMode::ConsumeUpDown);
     DBGridEh1->setColumnsResizable(true);
     DBGridEh1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    DBGridEh1->setCellButton(DBGridEh1->columnCount() - 1);
     sortOnTitle(0, QLatin1String(kSortByName), QStringLiteral("marka DESC, s_nom ASC"));
     sortOnTitle(1, QStringLiteral("s_nom, marka ASC"), QStringLiteral("s_nom DESC, marka ASC"));
     zui::on(DBGridEh1, &zui::DBGrid::cellButtonClicked, this, &TForm3::DBGridEh1CellButtonClick);

@@ -33,18 +33,6 @@ QString idOf(const zdb::Dataset* list) { return QString::number(list->fieldByNam
 
 void run(const QString& sql) { DataModule6->cmd_all->execute(sql); }
 
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    b->setMinimumWidth(90);
-    return b;
-}
-
-}  // namespace
-
 // ---- list screen -------------------------------------------------------------
 
 CatalogueList::CatalogueList(const Setup& s, std::initializer_list<Column> columns, QWidget* parent)
@@ -52,20 +40,14 @@ CatalogueList::CatalogueList(const Setup& s, std::initializer_list<Column> colum
     setObjectName(QLatin1String(s.name));
     setWindowTitle(s.caption);
 
-    DBGridEh1 = new zui::DBGrid(this);
-    DBGridEh1->setObjectName(QStringLiteral("DBGridEh1"));
-    DBGridEh1->setDataset(list_);
     int widths = 30;  // the row of the vertical scroll bar and the frame
-    for (const Column& c : columns) {
-        DBGridEh1->addColumn(c.title, c.field, c.align, c.width);
-        widths += c.width > 0 ? c.width : 80;
-    }
-    DBGridEh1->setMinimumSize(std::max(s.width, widths), s.height);
+    for (const Column& c : columns) widths += c.width > 0 ? c.width : 80;
+    DBGridEh1 = zparts::grid("DBGridEh1", list_, columns, std::max(s.width, widths), s.height);
 
-    Button1 = button(this, "Button1", QStringLiteral("Добавить"));
-    Button2 = button(this, "Button2", QStringLiteral("Изменить"));
-    Button3 = button(this, "Button3", QStringLiteral("Удалить"));
-    Button4 = button(this, "Button4", QStringLiteral("Выход"));
+    Button1 = zparts::button("Button1", QStringLiteral("Добавить"));
+    Button2 = zparts::button("Button2", QStringLiteral("Изменить"));
+    Button3 = zparts::button("Button3", QStringLiteral("Удалить"));
+    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setFixedWidth(180);
@@ -183,13 +165,9 @@ CatalogueEditor::CatalogueEditor(const char* name, const QString& caption, zui::
     }
     layout->addStretch(1);
 
-    Button1 = button(this, "Button1", QStringLiteral("Записать"));
-    Button2 = button(this, "Button2", cancelCaption);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Button1);
-    buttons->addWidget(Button2);
-    layout->addLayout(buttons);
+    Button1 = zparts::button("Button1", QStringLiteral("Записать"));
+    Button2 = zparts::button("Button2", cancelCaption);
+    layout->addLayout(zparts::editorButtons(Button1, Button2));
 
     setDefaultButton(Button1);
     setCancelButton(Button2);

@@ -6,6 +6,7 @@
 
 #include "zdb.h"
 #include "zui.h"
+#include "zui_parts.h"
 
 #include <QString>
 
@@ -22,12 +23,7 @@ class QPushButton;
 
 namespace zcat {
 
-struct Column {
-    QString title;
-    QString field;  // empty: a column for a cell button
-    zui::DBGrid::Align align = zui::DBGrid::Align::Auto;
-    int width = -1;  // -1 fits the title
-};
+using Column = zparts::Column;
 
 // How a caller dresses a list before showing it as its picker.
 namespace Look {

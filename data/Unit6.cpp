@@ -196,3 +196,17 @@ QString TDataModule6::NumToSql(const QString& text) const {
     out.replace(at, 1, delim);
     return out;
 }
+
+zdb::Query* ownQuery(QObject* owner, const char* name, const QString& sql) {
+    auto* q = new zdb::Query(DataModule6->ADO_DB, owner);
+    q->setObjectName(QLatin1String(name));
+    if (!sql.isEmpty()) q->setSql(sql);
+    return q;
+}
+
+zdb::Command* ownCommand(QObject* owner, const char* name, const QString& sql) {
+    auto* c = new zdb::Command(DataModule6->ADO_DB, owner);
+    c->setObjectName(QLatin1String(name));
+    if (!sql.isEmpty()) c->setText(sql);
+    return c;
+}

@@ -56,3 +56,7 @@ private:
 };
 
 extern TDataModule6* DataModule6;
+
+// A screen's own dataset or command, on the one connection.
+zdb::Query* ownQuery(QObject* owner, const char* name, const QString& sql = {});
+zdb::Command* ownCommand(QObject* owner, const char* name, const QString& sql = {});

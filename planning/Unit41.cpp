@@ -1,7 +1,7 @@
 #include "Unit41.h"
 
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,7 +21,7 @@ TForm41::TForm41(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form41"));
     setWindowTitle(QStringLiteral("Заявки в производство (41)"));
 
-    cnt_order_in = zparts::query(this, "cnt_order_in", QString::fromUtf8(kCntOrderIn));
+    cnt_order_in = ownQuery(this, "cnt_order_in", QString::fromUtf8(kCntOrderIn));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", DataModule6->app_doc,

@@ -1,7 +1,7 @@
 #include "Unit42.h"
 
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,7 +28,7 @@ TForm42::TForm42(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form42"));
     setWindowTitle(QStringLiteral("Ведение данных (42)"));
 
-    app_spec = zparts::query(this, "app_spec", QString::fromUtf8(kAppSpec));
+    app_spec = ownQuery(this, "app_spec", QString::fromUtf8(kAppSpec));
 
     zdb::Query* doc = DataModule6->app_doc;
     DBText1 = zparts::dataText("DBText1", doc, QStringLiteral("id"));

@@ -1,6 +1,6 @@
 #include "Unit43.h"
 
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,7 @@
 #include "Unit44.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,9 +31,9 @@ TForm44::TForm44(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form44"));
     setWindowTitle(QStringLiteral("Ведение данных (44)"));
 
-    cnt_ii = zparts::query(this, "cnt_ii", QString::fromUtf8(kCntIi));
-    ral = zparts::query(this, "ral", QString::fromUtf8(kRal));
-    cost_price = zparts::query(this, "cost_price", QString::fromUtf8(kCostPrice));
+    cnt_ii = ownQuery(this, "cnt_ii", QString::fromUtf8(kCntIi));
+    ral = ownQuery(this, "ral", QString::fromUtf8(kRal));
+    cost_price = ownQuery(this, "cost_price", QString::fromUtf8(kCostPrice));
 
     GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Заявка в производство № ")), "GroupBox1");
     Edit2 = zparts::edit("Edit2", true);

@@ -1,6 +1,7 @@
 #include "Unit46.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -24,7 +25,7 @@ TForm46::TForm46(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form46"));
     setWindowTitle(QStringLiteral("Текущее производство (46)"));
 
-    app_spec = zparts::query(this, "app_spec", QString::fromUtf8(kAppSpec));
+    app_spec = ownQuery(this, "app_spec", QString::fromUtf8(kAppSpec));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", app_spec,

@@ -1,7 +1,7 @@
 #include "Unit48.h"
 
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 #include "reserve_sql.h"
 
 #include <QHBoxLayout>
@@ -14,12 +14,12 @@ TForm48::TForm48(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form48"));
     setWindowTitle(QStringLiteral("Резерв ТМЦ (48)"));
 
-    proc_tech = zparts::query(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
-    price_ral = zparts::query(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
-    app_doc = zparts::query(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
-    gds_needed = zparts::query(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
-    cost_price = zparts::query(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
-    purchase_doc = zparts::query(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
+    proc_tech = ownQuery(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
+    price_ral = ownQuery(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
+    app_doc = ownQuery(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
+    gds_needed = ownQuery(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
+    cost_price = ownQuery(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
+    purchase_doc = ownQuery(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
 
     zdb::Query* lines = DataModule6->app_spec;
     DBText1 = zparts::dataText("DBText1", lines, QStringLiteral("ii_s_caption"), 260);

@@ -1,6 +1,7 @@
 #include "Unit55.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 #include "reserve_sql.h"
 
 #include <QPushButton>
@@ -35,14 +36,14 @@ TForm55::TForm55(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form55"));
     setWindowTitle(QStringLiteral("Заявки в производство (55)"));
 
-    app_spec = zparts::query(this, "app_spec", QString::fromUtf8(kAppSpec));
-    proc_tech = zparts::query(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
-    price_ral = zparts::query(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
-    app_doc = zparts::query(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
-    gds_needed = zparts::query(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
-    cost_price = zparts::query(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
-    purchase_doc = zparts::query(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
-    smena = zparts::query(this, "smena", QString::fromUtf8(kSmena));
+    app_spec = ownQuery(this, "app_spec", QString::fromUtf8(kAppSpec));
+    proc_tech = ownQuery(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
+    price_ral = ownQuery(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
+    app_doc = ownQuery(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
+    gds_needed = ownQuery(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
+    cost_price = ownQuery(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
+    purchase_doc = ownQuery(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
+    smena = ownQuery(this, "smena", QString::fromUtf8(kSmena));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", app_spec,

@@ -1,6 +1,7 @@
 #include "Unit11.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,19 +77,19 @@ TForm11::TForm11(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("Заведение новой позиции (11)"));
 
-    app_spec = zparts::query(this, "app_spec", QString::fromUtf8(kAppSpec));
-    app_doc_by_gds = zparts::query(this, "app_doc_by_gds", QString::fromUtf8(kAppDocByGds));
-    v_mnf_requisition = zparts::query(this, "v_mnf_requisition", QString::fromUtf8(kVMnfRequisition));
-    v_mnf_requisition_item = zparts::query(this, "v_mnf_requisition_item", QString::fromUtf8(kVMnfRequisitionItem));
-    tp_operation = zparts::query(this, "tp_operation", tpOperationSql("ot.s_caption as vid_oper"));
-    tp_o = zparts::query(this, "tp_o", tpOperationSql("ot.s_caption"));
-    cnt_done = zparts::query(this, "cnt_done", QString::fromUtf8(kCntDone));
-    smena_gds_use = zparts::query(this, "smena_gds_use", QString::fromUtf8(kSmenaGdsUse));
-    smena_max_id = zparts::query(this, "smena_max_id", QString::fromUtf8(kSmenaMaxId));
-    fio_smena_gds = zparts::query(this, "fio_smena_gds", QString::fromUtf8(kFioSmenaGds));
-    ins_person = zparts::command(this, "ins_person", QString::fromUtf8(kInsPerson));
-    save_all = zparts::command(this, "save_all", QString::fromUtf8(kSaveAll));
-    SmenaIU = zparts::command(this, "SmenaIU");
+    app_spec = ownQuery(this, "app_spec", QString::fromUtf8(kAppSpec));
+    app_doc_by_gds = ownQuery(this, "app_doc_by_gds", QString::fromUtf8(kAppDocByGds));
+    v_mnf_requisition = ownQuery(this, "v_mnf_requisition", QString::fromUtf8(kVMnfRequisition));
+    v_mnf_requisition_item = ownQuery(this, "v_mnf_requisition_item", QString::fromUtf8(kVMnfRequisitionItem));
+    tp_operation = ownQuery(this, "tp_operation", tpOperationSql("ot.s_caption as vid_oper"));
+    tp_o = ownQuery(this, "tp_o", tpOperationSql("ot.s_caption"));
+    cnt_done = ownQuery(this, "cnt_done", QString::fromUtf8(kCntDone));
+    smena_gds_use = ownQuery(this, "smena_gds_use", QString::fromUtf8(kSmenaGdsUse));
+    smena_max_id = ownQuery(this, "smena_max_id", QString::fromUtf8(kSmenaMaxId));
+    fio_smena_gds = ownQuery(this, "fio_smena_gds", QString::fromUtf8(kFioSmenaGds));
+    ins_person = ownCommand(this, "ins_person", QString::fromUtf8(kInsPerson));
+    save_all = ownCommand(this, "save_all", QString::fromUtf8(kSaveAll));
+    SmenaIU = ownCommand(this, "SmenaIU");
 
     GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Закрыто мастером")), "GroupBox1");
     Label13 = zparts::label("Label13", QStringLiteral("Продукция"));

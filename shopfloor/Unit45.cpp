@@ -2,7 +2,7 @@
 
 #include "Unit55.h"
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QCheckBox>
 #include <QDateTime>

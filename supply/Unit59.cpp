@@ -1,6 +1,7 @@
 #include "Unit59.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,7 +27,7 @@ TForm59::TForm59(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form59"));
     setWindowTitle(QStringLiteral("Потребность ТМЦ (59)"));
 
-    gds_needed = zparts::query(this, "gds_needed", QString::fromUtf8(kGdsNeeded));
+    gds_needed = ownQuery(this, "gds_needed", QString::fromUtf8(kGdsNeeded));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", gds_needed,

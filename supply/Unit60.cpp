@@ -1,6 +1,7 @@
 #include "Unit60.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -22,7 +23,7 @@ TForm60::TForm60(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form60"));
     setWindowTitle(QStringLiteral("Завки на закупку (60)"));
 
-    purchase_doc = zparts::query(this, "purchase_doc", QString::fromUtf8(kPurchaseDoc));
+    purchase_doc = ownQuery(this, "purchase_doc", QString::fromUtf8(kPurchaseDoc));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", purchase_doc,

@@ -1,7 +1,8 @@
 #include "Unit62.h"
 
 #include "Unit60.h"
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,7 +28,7 @@ TForm62::TForm62(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form62"));
     setWindowTitle(QStringLiteral("Заявка на закупку (62)"));
 
-    purchase_spec = zparts::query(this, "purchase_spec", QString::fromUtf8(kPurchaseSpec));
+    purchase_spec = ownQuery(this, "purchase_spec", QString::fromUtf8(kPurchaseSpec));
 
     DBText1 = zparts::dataText("DBText1", nullptr, QString());
     DBText2 = zparts::dataText("DBText2", nullptr, QString());

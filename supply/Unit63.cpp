@@ -1,6 +1,7 @@
 #include "Unit63.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +23,7 @@ TForm63::TForm63(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form63"));
     setWindowTitle(QStringLiteral("Закупка (63)"));
 
-    cnt_ii = zparts::query(this, "cnt_ii", QString::fromUtf8(kCntIi));
+    cnt_ii = ownQuery(this, "cnt_ii", QString::fromUtf8(kCntIi));
 
     GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Заявка на закупку № ")), "GroupBox1");
     Edit2 = zparts::edit("Edit2", true);

@@ -1,6 +1,7 @@
 #include "Unit65.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,7 +24,7 @@ TForm65::TForm65(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form65"));
     setWindowTitle(QStringLiteral("Заявки на закупку (65)"));
 
-    purchase_spec = zparts::query(this, "purchase_spec", QString::fromUtf8(kPurchaseSpec));
+    purchase_spec = ownQuery(this, "purchase_spec", QString::fromUtf8(kPurchaseSpec));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", purchase_spec,

@@ -1,7 +1,7 @@
 #include "Unit36.h"
 
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

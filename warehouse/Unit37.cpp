@@ -1,7 +1,7 @@
 #include "Unit37.h"
 
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,7 +19,7 @@ TForm37::TForm37(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form37"));
     setWindowTitle(QStringLiteral("Приходные ордера (37)"));
 
-    cnt_order_in = zparts::query(this, "cnt_order_in", QString::fromUtf8(kCntOrderIn));
+    cnt_order_in = ownQuery(this, "cnt_order_in", QString::fromUtf8(kCntOrderIn));
 
     zdb::Query* orders = DataModule6->stock_in;
     using A = zui::DBGrid::Align;

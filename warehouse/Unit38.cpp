@@ -1,7 +1,7 @@
 #include "Unit38.h"
 
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,9 +32,9 @@ TForm38::TForm38(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form38"));
     setWindowTitle(QStringLiteral("Ведение спецификаций (38)"));
 
-    spec_in = zparts::query(this, "spec_in", QString::fromUtf8(kSpecIn));
-    cnt_stock = zparts::query(this, "cnt_stock", QString::fromUtf8(kCntStock));
-    price_stock = zparts::query(this, "price_stock", QString::fromUtf8(kPriceStock));
+    spec_in = ownQuery(this, "spec_in", QString::fromUtf8(kSpecIn));
+    cnt_stock = ownQuery(this, "cnt_stock", QString::fromUtf8(kCntStock));
+    price_stock = ownQuery(this, "price_stock", QString::fromUtf8(kPriceStock));
 
     zdb::Query* order = DataModule6->stock_in;
     DBText1 = zparts::dataText("DBText1", order, QStringLiteral("id"));

@@ -1,6 +1,7 @@
 #include "Unit39.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,8 +16,8 @@ TForm39::TForm39(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form39"));
     setWindowTitle(QStringLiteral("Ведение приходных ордеров (39)"));
 
-    jur_person = zparts::query(this, "jur_person", QStringLiteral("select jp.* from cmn_contractor.jur_person jp"));
-    department = zparts::query(this, "department",
+    jur_person = ownQuery(this, "jur_person", QStringLiteral("select jp.* from cmn_contractor.jur_person jp"));
+    department = ownQuery(this, "department",
                                QStringLiteral("SELECT s_caption, s_type, id FROM cmn_department.department d where d.type =2"));
 
     GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Приходный ордер")), "GroupBox1");

@@ -1,7 +1,7 @@
 #include "Unit47.h"
 
 #include "Unit6.h"
-#include "form_parts.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -31,9 +31,9 @@ TForm47::TForm47(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form47"));
     setWindowTitle(QStringLiteral("Потребность ТМЦ (47)"));
 
-    tp_operation = zparts::query(this, "tp_operation", QString::fromUtf8(kTpOperation));
-    ral_stk = zparts::query(this, "ral_stk", QString::fromUtf8(kRalStk));
-    ral_price = zparts::query(this, "ral_price", QString::fromUtf8(kRalPrice));
+    tp_operation = ownQuery(this, "tp_operation", QString::fromUtf8(kTpOperation));
+    ral_stk = ownQuery(this, "ral_stk", QString::fromUtf8(kRalStk));
+    ral_price = ownQuery(this, "ral_price", QString::fromUtf8(kRalPrice));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", DataModule6->spec_out,

@@ -1,6 +1,7 @@
 #include "Unit50.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,7 +21,7 @@ TForm50::TForm50(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form50"));
     setWindowTitle(QStringLiteral("Склад ГП (50)"));
 
-    stock = zparts::query(this, "stock", QString::fromUtf8(kStock));
+    stock = ownQuery(this, "stock", QString::fromUtf8(kStock));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", stock,

@@ -1,6 +1,7 @@
 #include "Unit51.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,8 +24,8 @@ TForm51::TForm51(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form51"));
     setWindowTitle(QStringLiteral("Приход ГП (51)"));
 
-    stock_in = zparts::query(this, "stock_in", QString::fromUtf8(kStockIn));
-    cnt_order_in = zparts::query(this, "cnt_order_in", QString::fromUtf8(kCntOrderIn));
+    stock_in = ownQuery(this, "stock_in", QString::fromUtf8(kStockIn));
+    cnt_order_in = ownQuery(this, "cnt_order_in", QString::fromUtf8(kCntOrderIn));
 
     using A = zui::DBGrid::Align;
     DBGridEh1 = zparts::grid("DBGridEh1", stock_in,

@@ -1,7 +1,8 @@
 #include "Unit53.h"
 
 #include "Unit51.h"
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -39,10 +40,10 @@ TForm53::TForm53(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form53"));
     setWindowTitle(QStringLiteral("Приход готовой продукци (53)"));
 
-    spec_in = zparts::query(this, "spec_in", QString::fromUtf8(kSpecIn));
-    app_spec_in = zparts::query(this, "app_spec_in", QString::fromUtf8(kAppSpecIn));
-    cnt_stock = zparts::query(this, "cnt_stock", QString::fromUtf8(kCntStock));
-    stock_price = zparts::query(this, "stock_price", QString::fromUtf8(kStockPrice));
+    spec_in = ownQuery(this, "spec_in", QString::fromUtf8(kSpecIn));
+    app_spec_in = ownQuery(this, "app_spec_in", QString::fromUtf8(kAppSpecIn));
+    cnt_stock = ownQuery(this, "cnt_stock", QString::fromUtf8(kCntStock));
+    stock_price = ownQuery(this, "stock_price", QString::fromUtf8(kStockPrice));
 
     DBText1 = zparts::dataText("DBText1", nullptr, QString());
     DBText2 = zparts::dataText("DBText2", nullptr, QString(), 300);

@@ -1,6 +1,7 @@
 #include "Unit54.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,9 +15,9 @@ TForm54::TForm54(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form54"));
     setWindowTitle(QStringLiteral("Приход (54)"));
 
-    dep_from = zparts::query(this, "dep_from",
+    dep_from = ownQuery(this, "dep_from",
                              QStringLiteral("SELECT s_caption, s_type, id FROM cmn_department.department d where d.type =-1"));
-    dep_in = zparts::query(this, "dep_in",
+    dep_in = ownQuery(this, "dep_in",
                            QStringLiteral("SELECT s_caption, s_type, id FROM cmn_department.department d where d.type =0 or d.type=1"));
 
     GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Приходный ордер")), "GroupBox1");

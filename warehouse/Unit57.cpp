@@ -1,6 +1,7 @@
 #include "Unit57.h"
 
-#include "form_parts.h"
+#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +24,7 @@ TForm57::TForm57(QWidget* parent) : zui::TForm(parent) {
     setObjectName(QStringLiteral("Form57"));
     setWindowTitle(QStringLiteral("Выбор склада отгрузки (57)"));
 
-    stk_id = zparts::query(this, "stk_id", QString::fromUtf8(kStkId));
+    stk_id = ownQuery(this, "stk_id", QString::fromUtf8(kStkId));
 
     LCB_stk_id = zparts::named(new zui::LookupBox, "LCB_stk_id");
     LCB_stk_id->setListSource(stk_id, QStringLiteral("id"), QStringLiteral("s_full_caption"));

@@ -1,6 +1,4 @@
-#include "form_parts.h"
-
-#include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,20 +8,6 @@
 #include <QPushButton>
 
 namespace zparts {
-
-zdb::Query* query(QObject* owner, const char* name, const QString& sql) {
-    auto* q = new zdb::Query(DataModule6->ADO_DB, owner);
-    q->setObjectName(QLatin1String(name));
-    if (!sql.isEmpty()) q->setSql(sql);
-    return q;
-}
-
-zdb::Command* command(QObject* owner, const char* name, const QString& sql) {
-    auto* c = new zdb::Command(DataModule6->ADO_DB, owner);
-    c->setObjectName(QLatin1String(name));
-    if (!sql.isEmpty()) c->setText(sql);
-    return c;
-}
 
 QPushButton* button(const char* name, const QString& caption) {
     auto* b = named(new QPushButton(caption), name);

@@ -1,6 +1,6 @@
-// Builders the working screens share, so that a screen's constructor reads as
-// its layout: controls named as the other screens reach them, queries on the
-// one connection, list grids with their columns.
+// Builders the screens share, so that a screen's constructor reads as its
+// layout: controls named as the other screens reach them, list grids with
+// their columns, the rows of buttons and of labelled boxes.
 #pragma once
 
 #include "zdb.h"
@@ -20,10 +20,6 @@ class QPushButton;
 class QWidget;
 
 namespace zparts {
-
-// A screen's own dataset or command on the data module's connection.
-zdb::Query* query(QObject* owner, const char* name, const QString& sql = {});
-zdb::Command* command(QObject* owner, const char* name, const QString& sql = {});
 
 template <class W>
 W* named(W* widget, const char* name) {
