@@ -123,6 +123,14 @@ TEST_F(Login, ServerAndDatabaseFormOfTheConnectionString) {
     EXPECT_TRUE(cs.startsWith("DRIVER={PostgreSQL UNICODE};DATABASE=zorna;SERVER=db.plant.local;PORT=5432;UID=ivanov;PWD=secret;SSLmode=allow;"))
         << cs.toStdString();
     EXPECT_TRUE(cs.endsWith("OptionalErrors=0;XaOpt=1"));
+    // The driver takes the whole option list as it stands (here on the test cluster's port).
+    zdb::Connection direct;
+    direct.setConnectionString(QString(Form23->targetConnectionString("sys", ZORNA_MAVORET))
+                                   .replace("DATABASE=zorna", "DATABASE=zorna_erp")
+                                   .replace("SERVER=db.plant.local", "SERVER=127.0.0.1")
+                                   .replace("PORT=5432", "PORT=" + qEnvironmentVariable("ZORNA_DB_PORT")));
+    direct.open();
+    EXPECT_EQ(testdb::scalar(direct, "select current_user").toString(), "sys");
     EXPECT_EQ(Form1->windowTitle(), "ZORNA.ERP (сервер: db.plant.local, БД: zorna)");
     Form23->FormActivate();
     EXPECT_EQ(Form23->Label3->text(), "Сервер: db.plant.local, БД: zorna");
