@@ -415,7 +415,7 @@ bool evalNode(const FilterNode& n, int store, const std::vector<Column>& cols, c
     const QVariant& cell = rows[size_t(store)][size_t(n.column)];
     if (!cell.isValid() || cell.isNull() || !n.literal.isValid()) return false;
     const QString& text = fold[size_t(n.column)][size_t(store)];
-    if (n.op == QLatin1String("like")) return likeMatch(text, n);
+    if (n.like) return likeMatch(text, n);
     const FieldType type = cols[size_t(n.column)].type;
     int c;
     if (n.literal.typeId() == QMetaType::Double && (type == FieldType::Integer || type == FieldType::Float || type == FieldType::Boolean)) {

@@ -11,6 +11,7 @@ struct FilterNode {
     QString field;
     int column = -1;   // resolved against the dataset's columns before use
     QString op;        // "=", "<>", "<", ">", "<=", ">=", "like"
+    bool like = false;  // op is "like", decided once rather than per row
     QVariant literal;  // QString, double or bool
     QString foldedLiteral;
     bool constValue = true;

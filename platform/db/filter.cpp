@@ -164,7 +164,8 @@ private:
         if (n->op == QLatin1String("like") && n->literal.typeId() != QMetaType::QString)
             n->literal = n->literal.toString();
         n->foldedLiteral = n->literal.typeId() == QMetaType::Double ? QString() : n->literal.toString().toCaseFolded();
-        if (n->op == QLatin1String("like")) classifyLike(*n);
+        n->like = n->op == QLatin1String("like");
+        if (n->like) classifyLike(*n);
         advance();
         return negateLike ? binary(Node::Not, n, nullptr) : n;
     }
