@@ -143,7 +143,14 @@ void TForm1::FormCreate() {
     Timer1->start();
 }
 
-void TForm1::Timer1Timer() { VersionCheck(); }
+void TForm1::Timer1Timer() {
+    // A failing check shows its error; while that message waits for the user,
+    // further ticks must not stack more of them.
+    if (checking_) return;
+    checking_ = true;
+    zui::guard([this] { VersionCheck(); });
+    checking_ = false;
+}
 
 void TForm1::VersionCheck() {
     const BuildStamp stamp = compiledBuildStamp();

@@ -33,6 +33,7 @@ public:
     QTimer* Timer1;
 
 private:
+    bool checking_ = false;
     QAction* item(QMenu* menu, const QString& caption, void (TForm1::*handler)());
 
     void DepartmentsClick();

@@ -1,5 +1,6 @@
 #include "Unit1.h"
 #include "screen_fixture.h"
+#include "zui_hooks.h"
 
 #include <QMenu>
 
@@ -90,6 +91,24 @@ TEST_F(Menu, ClearingTheDatabaseAsksAndEmptiesOnlyWorkingData) {
     EXPECT_EQ(count("cmn_inventory_items.inventory_items"), items);
     EXPECT_EQ(count("mnf_proc_tech.proc_tech"), processes);
     EXPECT_EQ(scalar("select count(*) from cmn_inventory_items.inventory_items where cost_price <> 0").toLongLong(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Menu, AFailingVersionCheckWaitsForItsMessageBeforeTheNextOne) {
+    DataModule6->ADO_DB->close();
+    int shown = 0;
+    // The next tick comes while the first error is still on the screen.
+    auto previous = zui::hooks::setMessageSink([&](zui::msg::Kind, const QString&, const QString&) {
+        if (++shown == 1) Form1->Timer1Timer();
+        return false;
+    });
+    Form1->Timer1Timer();
+    zui::hooks::setMessageSink(previous);
+    EXPECT_EQ(shown, 1);
+    Form1->Timer1Timer();  // and once it is gone, the check runs again
 }
 
 }  // namespace
