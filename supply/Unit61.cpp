@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm61* Form61 = nullptr;
 
@@ -31,13 +30,7 @@ TForm61::TForm61(QWidget* parent) : zui::TForm(parent) {
     Button1 = zparts::button("Button1", QStringLiteral("Записать"));
     Button2 = zparts::button("Button2", QStringLiteral("Отмена"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(zparts::editorButtons(Button1, Button2));
-
-    setDefaultButton(Button1);
-    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button2);
+    zparts::layOutEditor(this, GroupBox1, Button1, Button2);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

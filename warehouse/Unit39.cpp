@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm39* Form39 = nullptr;
 
@@ -42,13 +41,7 @@ TForm39::TForm39(QWidget* parent) : zui::TForm(parent) {
     Button1 = zparts::button("Button1", QStringLiteral("Записать"));
     Button2 = zparts::button("Button2", QStringLiteral("Отмена"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(GroupBox1);
-    layout->addLayout(zparts::editorButtons(Button1, Button2));
-
-    setDefaultButton(Button1);
-    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button2);
+    zparts::layOutEditor(this, GroupBox1, Button1, Button2);
 
     setupScreen(zui::Placement::AsDesigned);
 }

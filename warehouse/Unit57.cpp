@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm57* Form57 = nullptr;
 
@@ -37,13 +36,7 @@ TForm57::TForm57(QWidget* parent) : zui::TForm(parent) {
     row->addWidget(new QLabel(QStringLiteral("Склад отгрузки:")));
     row->addWidget(LCB_stk_id, 1);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(row);
-    layout->addLayout(zparts::editorButtons(Button1, Button2));
-
-    setDefaultButton(Button1);
-    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button2);
+    zparts::layOutEditor(this, row, Button1, Button2);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace zparts {
 
@@ -66,6 +67,27 @@ QHBoxLayout* editorButtons(QPushButton* save, QPushButton* cancel) {
     row->addWidget(save);
     row->addWidget(cancel);
     return row;
+}
+
+namespace {
+void finishEditor(zui::TForm* form, QVBoxLayout* layout, QPushButton* save, QPushButton* cancel, bool saveIsDefault) {
+    layout->addLayout(editorButtons(save, cancel));
+    if (saveIsDefault) form->setDefaultButton(save);
+    zui::on(cancel, &QPushButton::clicked, form, [form] { form->close(); });
+    form->setCancelButton(cancel);
+}
+}  // namespace
+
+void layOutEditor(zui::TForm* form, QWidget* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault) {
+    auto* layout = new QVBoxLayout(form);
+    layout->addWidget(body);
+    finishEditor(form, layout, save, cancel, saveIsDefault);
+}
+
+void layOutEditor(zui::TForm* form, QLayout* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault) {
+    auto* layout = new QVBoxLayout(form);
+    layout->addLayout(body);
+    finishEditor(form, layout, save, cancel, saveIsDefault);
 }
 
 void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, QWidget* extra) {

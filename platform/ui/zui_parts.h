@@ -5,6 +5,7 @@
 
 #include "zdb.h"
 #include "zui_controls.h"
+#include "zui_form.h"
 #include "zui_grid.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -53,6 +55,12 @@ QHBoxLayout* buttonRow(std::initializer_list<QWidget*> left, QWidget* right = nu
 
 // The bottom row of an editor: its buttons at the right edge.
 QHBoxLayout* editorButtons(QPushButton* save, QPushButton* cancel);
+
+// The usual editor frame: 'body' above, the save and cancel buttons at the
+// bottom right; the cancel button and Esc close the screen, Enter presses save
+// when 'saveIsDefault'.
+void layOutEditor(zui::TForm* form, QWidget* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault = true);
+void layOutEditor(zui::TForm* form, QLayout* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault = true);
 
 // A "Label: box" row of an editor group.
 void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, QWidget* extra = nullptr);

@@ -57,6 +57,7 @@ TEST_F(Login, RightsFollowTheLoginCaseSensitively) {
     const Case cases[] = {
         {"econom", false, false, false},
         {"lurevna", false, false, true},
+        {"sodira", false, false, true},
         {"ravenko", false, false, true},
         {"Econom", true, true, true},
         {"master", true, true, true},
