@@ -373,7 +373,10 @@ bool Dataset::locate(const QString& fields, const QVariantList& values, bool cas
     const QStringList names = fields.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     if (names.size() != values.size()) throw DbError(QStringLiteral("Число полей и значений поиска не совпадает"));
     std::vector<int> cols;
-    for (const QString& n : names) cols.push_back(fieldByName(n.trimmed()).type() == FieldType::Text ? fieldIndex(n.trimmed()) : fieldIndex(n.trimmed()));
+    for (const QString& n : names) {
+        fieldByName(n.trimmed());  // an unknown name is an error, not a miss
+        cols.push_back(fieldIndex(n.trimmed()));
+    }
     for (int v = 0; v < int(view_.size()); ++v) {
         bool all = true;
         for (size_t i = 0; i < cols.size() && all; ++i) {

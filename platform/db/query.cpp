@@ -360,7 +360,8 @@ void Table::edit() {
 
 void Table::setFieldValue(const QString& field, const QVariant& v) {
     if (!editing_) edit();
-    edited_.at(size_t(fieldByName(field).type() == FieldType::Text ? fieldIndex(field) : fieldIndex(field))) = v;
+    fieldByName(field);  // an unknown name is an error
+    edited_.at(size_t(fieldIndex(field))) = v;
 }
 
 void Table::cancel() { editing_ = false; }
