@@ -244,7 +244,7 @@ struct SortKey {
     bool desc;
 };
 
-std::vector<SortKey> parseSort(const QString& sort, const std::vector<Column>& cols, const Dataset& ds) {
+std::vector<SortKey> parseSort(const QString& sort, const Dataset& ds) {
     std::vector<SortKey> keys;
     const QStringList parts = sort.split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString& raw : parts) {
@@ -264,7 +264,6 @@ std::vector<SortKey> parseSort(const QString& sort, const std::vector<Column>& c
         if (c < 0) throw DbError(QStringLiteral("Поле «%1» не найдено").arg(name));
         keys.push_back({c, desc});
     }
-    (void)cols;
     return keys;
 }
 
@@ -302,7 +301,7 @@ void Dataset::rebuildView() {
         std::iota(view_.begin(), view_.end(), 0);
     }
     if (!sort_.trimmed().isEmpty()) {
-        const auto keys = parseSort(sort_, columns_, *this);
+        const auto keys = parseSort(sort_, *this);
         std::vector<const std::vector<int>*> keyRanks;
         for (const auto& k : keys) keyRanks.push_back(&ranks(k.column));
         std::stable_sort(view_.begin(), view_.end(), [&](int a, int b) {
