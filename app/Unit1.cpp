@@ -23,6 +23,7 @@
 #include "buildinfo.h"
 #include "session.h"
 #include "zui_msg.h"
+#include "zui_parts.h"
 
 #include <QPainter>
 #include <QShortcut>
@@ -108,8 +109,7 @@ TForm1::TForm1(QWidget* parent) : zui::TForm(parent) {
     Button1 = new QPushButton(this);
     Button1->setFixedSize(0, 0);
     Button1->setFocusPolicy(Qt::NoFocus);
-    zui::on(Button1, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button1);
+    zparts::closesScreen(this, Button1);
     // The menu bar keeps the keyboard after a menu was opened and closed; Esc
     // must still close the window then.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -3,6 +3,7 @@
 #include "Unit1.h"
 #include "Unit45.h"
 #include "Unit6.h"
+#include "zui_parts.h"
 #include "session.h"
 #include "zorna_config.h"
 #include "zui_msg.h"
@@ -51,9 +52,8 @@ TForm23::TForm23(QWidget* parent) : zui::TForm(parent) {
     Edit1->setMinimumWidth(220);
 
     setDefaultButton(Button1);
-    setCancelButton(Button2);
+    zparts::closesScreen(this, Button2);
     zui::on(Button1, &QPushButton::clicked, this, &TForm23::Button1Click);
-    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
     zui::on(Timer1, &QTimer::timeout, this, &TForm23::Timer1Timer);
     setupScreen(zui::Placement::CentredOnDesktop);
 }

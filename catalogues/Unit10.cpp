@@ -2,6 +2,7 @@
 
 #include "Unit33.h"
 #include "Unit6.h"
+#include "zui_parts.h"
 #include "zui_msg.h"
 #include "Unit8.h"
 
@@ -72,10 +73,9 @@ TForm10::TForm10(QWidget* parent) : zui::TForm(parent) {
     layout->addLayout(buttons);
 
     zui::on(Button1, &QPushButton::clicked, this, &TForm10::Button1Click);
-    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
     zui::on(Button4, &QPushButton::clicked, this, &TForm10::Button4Click);
     setDefaultButton(Button1);
-    setCancelButton(Button2);
+    zparts::closesScreen(this, Button2);
     setupScreen(zui::Placement::AsDesigned);
 }
 

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "Unit6.h"
+#include "zui_parts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -66,11 +67,10 @@ CatalogueList::CatalogueList(const Setup& s, std::initializer_list<Column> colum
     layout->addLayout(row);
 
     setDefaultButton(Button1);
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
     zui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     zui::on(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     zui::on(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
     zui::on(DBGridEh1, &zui::DBGrid::rowDoubleClicked, this, [this] { Button2Click(); });
     zui::on(DBGridEh1, &zui::DBGrid::titleClicked, this, [this](int column) {
         auto it = titleSorts_.find(column);
@@ -170,9 +170,8 @@ CatalogueEditor::CatalogueEditor(const char* name, const QString& caption, zui::
     layout->addLayout(zparts::editorButtons(Button1, Button2));
 
     setDefaultButton(Button1);
-    setCancelButton(Button2);
+    zparts::closesScreen(this, Button2);
     zui::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
     zui::wheelMovesFocusedLookup(this);
 
     setupScreen(placement);

@@ -72,8 +72,7 @@ TForm42::TForm42(QWidget* parent) : zui::TForm(parent) {
     layout->addWidget(DBGridEh1, 1);
     layout->addLayout(zparts::buttonRow({Button1, Button3}, Button4));
 
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

@@ -59,8 +59,7 @@ TForm48::TForm48(QWidget* parent) : zui::TForm(parent) {
     layout->addLayout(zparts::buttonRow({Button1}, Button4));
 
     setDefaultButton(Button1);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

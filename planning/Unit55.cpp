@@ -73,8 +73,7 @@ TForm55::TForm55(QWidget* parent) : zui::TForm(parent) {
     Button1->setVisible(false);
 
     setDefaultButton(Button2);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

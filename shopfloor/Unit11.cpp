@@ -169,8 +169,7 @@ TForm11::TForm11(QWidget* parent) : zui::TForm(parent) {
     layout->addLayout(zparts::buttonRow({Button9}, Button2));
 
     setDefaultButton(Button1);
-    zui::on(Button2, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button2);
+    zparts::closesScreen(this, Button2);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

@@ -82,8 +82,7 @@ TForm45::TForm45(QWidget* parent) : zui::TForm(parent) {
     zui::on(Button2, &QPushButton::clicked, this, &TForm45::Button2Click);
     zui::on(Button8, &QPushButton::clicked, this, &TForm45::Button8Click);
     zui::on(Button7, &QPushButton::clicked, this, &TForm45::Button7Click);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
 
     setupScreen(zui::Placement::CentredOnMainWindow);
 }

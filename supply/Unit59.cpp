@@ -4,7 +4,6 @@
 #include "zui_parts.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -55,12 +54,7 @@ TForm59::TForm59(QWidget* parent) : zui::TForm(parent) {
 
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({}, Button4));
-
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::layOutList(this, DBGridEh1, {}, Button4);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

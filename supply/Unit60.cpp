@@ -4,7 +4,6 @@
 #include "zui_parts.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm60* Form60 = nullptr;
 
@@ -43,13 +42,7 @@ TForm60::TForm60(QWidget* parent) : zui::TForm(parent) {
     Button3 = zparts::button("Button3", QStringLiteral("Удалить"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button2, Button3}, Button4));
-
-    setDefaultButton(Button1);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::layOutList(this, DBGridEh1, {Button1, Button2, Button3}, Button4, Button1);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

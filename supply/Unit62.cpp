@@ -63,8 +63,7 @@ TForm62::TForm62(QWidget* parent) : zui::TForm(parent) {
     layout->addLayout(zparts::buttonRow({Button1, Button3}, Button4));
 
     setDefaultButton(Button1);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

@@ -4,7 +4,6 @@
 #include "zui_parts.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm36* Form36 = nullptr;
 
@@ -27,12 +26,7 @@ TForm36::TForm36(QWidget* parent) : zui::TForm(parent) {
     Button2 = zparts::button("Button2", QStringLiteral("Перемещение"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button3, Button2}, Button4));
-
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::layOutList(this, DBGridEh1, {Button1, Button3, Button2}, Button4);
 
     setupScreen(zui::Placement::AsDesigned);
 }

@@ -4,7 +4,6 @@
 #include "zui_parts.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm37* Form37 = nullptr;
 
@@ -44,12 +43,7 @@ TForm37::TForm37(QWidget* parent) : zui::TForm(parent) {
     Button3 = zparts::button("Button3", QStringLiteral("Удалить"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button2, Button3}, Button4));
-
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::layOutList(this, DBGridEh1, {Button1, Button2, Button3}, Button4);
 
     setupScreen(zui::Placement::AsDesigned);
 }

@@ -79,8 +79,7 @@ TForm38::TForm38(QWidget* parent) : zui::TForm(parent) {
     layout->addLayout(zparts::buttonRow({Button1, Button3, Button2}, Button4));
 
     setDefaultButton(Button2);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

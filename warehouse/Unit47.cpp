@@ -4,7 +4,6 @@
 #include "zui_parts.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm47* Form47 = nullptr;
 
@@ -51,13 +50,7 @@ TForm47::TForm47(QWidget* parent) : zui::TForm(parent) {
     Button1 = zparts::button("Button1", QStringLiteral("Отгрузить"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1}, Button4));
-
-    setDefaultButton(Button1);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::layOutList(this, DBGridEh1, {Button1}, Button4, Button1);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

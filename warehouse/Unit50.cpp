@@ -4,7 +4,6 @@
 #include "zui_parts.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm50* Form50 = nullptr;
 
@@ -40,13 +39,7 @@ TForm50::TForm50(QWidget* parent) : zui::TForm(parent) {
     Button2 = zparts::button("Button2", QStringLiteral("Перемещение"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button3, Button2}, Button4));
-
-    setDefaultButton(Button1);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::layOutList(this, DBGridEh1, {Button1, Button3, Button2}, Button4, Button1);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

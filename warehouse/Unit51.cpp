@@ -4,7 +4,6 @@
 #include "zui_parts.h"
 
 #include <QPushButton>
-#include <QVBoxLayout>
 
 TForm51* Form51 = nullptr;
 
@@ -41,13 +40,7 @@ TForm51::TForm51(QWidget* parent) : zui::TForm(parent) {
     Button3 = zparts::button("Button3", QStringLiteral("Удалить"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button2, Button3}, Button4));
-
-    setDefaultButton(Button1);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::layOutList(this, DBGridEh1, {Button1, Button2, Button3}, Button4, Button1);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

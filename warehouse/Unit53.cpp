@@ -87,8 +87,7 @@ TForm53::TForm53(QWidget* parent) : zui::TForm(parent) {
     DBGridEh2->setVisible(false);
 
     setDefaultButton(Button1);
-    zui::on(Button4, &QPushButton::clicked, this, [this] { close(); });
-    setCancelButton(Button4);
+    zparts::closesScreen(this, Button4);
 
     setupScreen(zui::Placement::CentredOnDesktop);
 }

@@ -69,12 +69,25 @@ QHBoxLayout* editorButtons(QPushButton* save, QPushButton* cancel) {
     return row;
 }
 
+void closesScreen(zui::TForm* form, QPushButton* button) {
+    zui::on(button, &QPushButton::clicked, form, [form] { form->close(); });
+    form->setCancelButton(button);
+}
+
+void layOutList(zui::TForm* form, zui::DBGrid* grid, std::initializer_list<QWidget*> left, QPushButton* exit,
+                QPushButton* enter) {
+    auto* layout = new QVBoxLayout(form);
+    layout->addWidget(grid, 1);
+    layout->addLayout(buttonRow(left, exit));
+    if (enter) form->setDefaultButton(enter);
+    closesScreen(form, exit);
+}
+
 namespace {
 void finishEditor(zui::TForm* form, QVBoxLayout* layout, QPushButton* save, QPushButton* cancel, bool saveIsDefault) {
     layout->addLayout(editorButtons(save, cancel));
     if (saveIsDefault) form->setDefaultButton(save);
-    zui::on(cancel, &QPushButton::clicked, form, [form] { form->close(); });
-    form->setCancelButton(cancel);
+    closesScreen(form, cancel);
 }
 }  // namespace
 

@@ -56,6 +56,14 @@ QHBoxLayout* buttonRow(std::initializer_list<QWidget*> left, QWidget* right = nu
 // The bottom row of an editor: its buttons at the right edge.
 QHBoxLayout* editorButtons(QPushButton* save, QPushButton* cancel);
 
+// Makes 'button' the screen's way out: it and Esc close the screen.
+void closesScreen(zui::TForm* form, QPushButton* button);
+
+// The usual list screen: 'grid' filling it, 'left' buttons below it and 'exit'
+// at the right, which closes the screen as Esc does; Enter presses 'enter'.
+void layOutList(zui::TForm* form, zui::DBGrid* grid, std::initializer_list<QWidget*> left, QPushButton* exit,
+                QPushButton* enter = nullptr);
+
 // The usual editor frame: 'body' above, the save and cancel buttons at the
 // bottom right; the cancel button and Esc close the screen, Enter presses save
 // when 'saveIsDefault'.
