@@ -1,3 +1,5 @@
 #include "buildinfo.h"
 
-BuildStamp compiledBuildStamp() { return parseBuildStamp(__DATE__, __TIME__); }
+#include "zorna_buildstamp.h"
+
+BuildStamp compiledBuildStamp() { return BuildStamp{ZORNA_BUILD_DATE, ZORNA_BUILD_TIME}; }

@@ -110,6 +110,13 @@ void TForm10::Button1Click() {
 }
 
 void TForm10::Button4Click() {
-    Form8->showAsPicker(1, zcat::Look::HideAdd | zcat::Look::HideDelete | zcat::Look::ChooseDefault | zcat::Look::ShowFilter,
-                        zcat::Undo::ChooseDefault | zcat::Undo::HideFilter);
+    Form8->showAsPicker(1, zui::Look::HideAdd | zui::Look::HideDelete | zui::Look::ChooseDefault | zui::Look::ShowFilter,
+                        zui::Undo::ChooseDefault | zui::Undo::HideFilter, [this](zdb::Dataset& types) {
+                            // An empty list leaves the operation's type as it was.
+                            if (!types.isEmpty()) {
+                                Edit2->setText(types.fieldByName(QStringLiteral("s_caption")).asString().trimmed());
+                                id_type_sel = int(types.fieldByName(QStringLiteral("id")).asInteger());
+                            }
+                            return true;
+                        });
 }

@@ -7,8 +7,8 @@
 TForm14* Form14 = nullptr;
 
 TForm14::TForm14(QWidget* parent)
-    : zcat::CatalogueEditor("Form14", QStringLiteral("Ведение контрагентов"), zui::Placement::AsDesigned,
-                            QStringLiteral("Данные о позиции"), QStringLiteral("Отмена"), parent) {
+    : zui::EditorScreen({"Form14", QStringLiteral("Ведение контрагентов"), zui::Placement::AsDesigned, DataModule6->ADO_DB,
+                            QStringLiteral("Данные о позиции"), QStringLiteral("Отмена")}, parent) {
     Edit2 = addEdit("Edit2", QStringLiteral("Наименование"), 440);
     Edit1 = addEdit("Edit1", QStringLiteral("Полное ниамен."), 440);
     Edit3 = addEdit("Edit3", QStringLiteral("ИНН"), 440);
@@ -27,6 +27,6 @@ void TForm14::Button1Click() {
     else
         writeAndClose(QStringLiteral("UPDATE cmn_contractor.jur_person  SET s_caption=") + sqlTextUntrimmed(Edit2) +
                           ", s_full_caption=" + sqlTextUntrimmed(Edit1) + ", s_ogrn=" + sqlTextUntrimmed(Edit4) +
-                          ", s_inn=" + sqlTextUntrimmed(Edit3) + " WHERE id=" + zcat::idOf(DataModule6->jur_person),
+                          ", s_inn=" + sqlTextUntrimmed(Edit3) + " WHERE id=" + zui::idOf(DataModule6->jur_person),
                       DataModule6->jur_person);
 }

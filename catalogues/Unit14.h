@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-class TForm14 : public zcat::CatalogueEditor {
+class TForm14 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm14(QWidget* parent = nullptr);

@@ -18,8 +18,8 @@ zdb::Table* sortedTable(QObject* owner, const char* name, const QString& table) 
 }  // namespace
 
 TForm2::TForm2(QWidget* parent)
-    : zcat::CatalogueEditor("Form2", QString(), zui::Placement::CentredOnDesktop, QStringLiteral("Данные о работнике"),
-                            QStringLiteral("Отмена"), parent) {
+    : zui::EditorScreen({"Form2", QString(), zui::Placement::CentredOnDesktop, DataModule6->ADO_DB, QStringLiteral("Данные о работнике"),
+                            QStringLiteral("Отмена")}, parent) {
     staffpos = sortedTable(this, "staffpos", QStringLiteral("hrms_staffpos.staffpos"));
     department = sortedTable(this, "department", QStringLiteral("cmn_department.department"));
     roles = sortedTable(this, "roles", QStringLiteral("adm_role.roles"));

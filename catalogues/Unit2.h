@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-class TForm2 : public zcat::CatalogueEditor {
+class TForm2 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);

@@ -8,8 +8,8 @@
 TForm26* Form26 = nullptr;
 
 TForm26::TForm26(QWidget* parent)
-    : zcat::CatalogueList({"Form26", QStringLiteral("Должности"), zui::Placement::AsDesigned, DataModule6->staffpos,
-                           QStringLiteral("hrms_staffpos.staffpos")},
+    : zui::ListScreen({"Form26", QStringLiteral("Должности"), zui::Placement::AsDesigned, DataModule6->staffpos,
+                           QStringLiteral("delete from hrms_staffpos.staffpos where id=%1")},
                           {{QStringLiteral("Наименование"), QStringLiteral("s_caption"), zui::DBGrid::Align::Auto, 240},
                            {QStringLiteral("Описание"), QStringLiteral("s_description"), zui::DBGrid::Align::Auto, 220},
                            {QStringLiteral("Подразделение"), QStringLiteral("s_dep"), zui::DBGrid::Align::Auto, 230}},
@@ -24,7 +24,7 @@ void TForm26::Button1Click() {
     Form27->showModal();
 }
 
-void TForm26::Button2Click() {
+void TForm26::changeRow() {
     changeKeepingRow([this] {
         Form27->Tag = 0;
         Form27->Edit1->setText(currentText(QStringLiteral("s_caption")));

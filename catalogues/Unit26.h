@@ -3,13 +3,13 @@
 
 #include "catalogue.h"
 
-class TForm26 : public zcat::CatalogueList {
+class TForm26 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm26(QWidget* parent = nullptr);
 
     void Button1Click() override;
-    void Button2Click() override;
+    void changeRow() override;
 };
 
 extern TForm26* Form26;

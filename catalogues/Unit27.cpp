@@ -7,9 +7,8 @@
 TForm27* Form27 = nullptr;
 
 TForm27::TForm27(QWidget* parent)
-    : zcat::CatalogueEditor("Form27", QStringLiteral("Ведение должностей"), zui::Placement::AsDesigned, {}, QStringLiteral("Отмена"),
-                            parent) {
-    cb_department = departmentList();
+    : zui::EditorScreen({"Form27", QStringLiteral("Ведение должностей"), zui::Placement::AsDesigned, DataModule6->ADO_DB, {}, QStringLiteral("Отмена")}, parent) {
+    cb_department = zcat::departmentList(this);
     Edit1 = addEdit("Edit1", QStringLiteral("Наименование"));
     Edit2 = addEdit("Edit2", QStringLiteral("Описание"));
     p_department = addLookup("p_department", QStringLiteral("Подразделение"), cb_department);
@@ -24,7 +23,7 @@ void TForm27::Button1Click() {
                       DataModule6->staffpos);
     else
         writeAndClose(QStringLiteral("UPDATE hrms_staffpos.staffpos SET s_caption=") + zcat::sqlText(Edit1) + ", s_description=" +
-                          zcat::sqlText(Edit2) + ", id_department=" + department + " where id=" + zcat::idOf(DataModule6->staffpos),
+                          zcat::sqlText(Edit2) + ", id_department=" + department + " where id=" + zui::idOf(DataModule6->staffpos),
                       DataModule6->staffpos);
 }
 

@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-class TForm27 : public zcat::CatalogueEditor {
+class TForm27 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm27(QWidget* parent = nullptr);

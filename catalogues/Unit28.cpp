@@ -9,8 +9,8 @@
 TForm28* Form28 = nullptr;
 
 TForm28::TForm28(QWidget* parent)
-    : zcat::CatalogueList({"Form28", QStringLiteral("Номенклатура"), zui::Placement::AsDesigned, DataModule6->nomenclature,
-                           QStringLiteral("cmn_inventory_items.nomenclature")},
+    : zui::ListScreen({"Form28", QStringLiteral("Номенклатура"), zui::Placement::AsDesigned, DataModule6->nomenclature,
+                           QStringLiteral("delete from cmn_inventory_items.nomenclature where id=%1")},
                           {{QStringLiteral("Наименование"), QStringLiteral("s_caption"), zui::DBGrid::Align::Auto, 260},
                            {QStringLiteral("Подразделение"), QStringLiteral("s_department"), zui::DBGrid::Align::Auto, 200},
                            {{}, {}, zui::DBGrid::Align::Auto, 40}},
@@ -28,7 +28,7 @@ void TForm28::Button1Click() {
     Form29->showModal();
 }
 
-void TForm28::Button2Click() {
+void TForm28::changeRow() {
     changeKeepingRow([this] {
         Form29->Tag = 0;
         Form29->Edit1->setText(currentText(QStringLiteral("s_caption")));

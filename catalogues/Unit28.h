@@ -3,13 +3,13 @@
 
 #include "catalogue.h"
 
-class TForm28 : public zcat::CatalogueList {
+class TForm28 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm28(QWidget* parent = nullptr);
 
     void Button1Click() override;
-    void Button2Click() override;
+    void changeRow() override;
     // The cell button of the items column.
     void DBGridEh1Columns2EditButtonClick();
 };

@@ -7,8 +7,8 @@
 TForm29* Form29 = nullptr;
 
 TForm29::TForm29(QWidget* parent)
-    : zcat::CatalogueEditor("Form29", QStringLiteral("Номенклатура"), zui::Placement::AsDesigned, {}, QStringLiteral("Отмена"), parent) {
-    cb_department = departmentList();
+    : zui::EditorScreen({"Form29", QStringLiteral("Номенклатура"), zui::Placement::AsDesigned, DataModule6->ADO_DB, {}, QStringLiteral("Отмена")}, parent) {
+    cb_department = zcat::departmentList(this);
     Edit1 = addEdit("Edit1", QStringLiteral("Наименование"));
     p_department = addLookup("p_department", QStringLiteral("Склад"), cb_department);
 }
@@ -22,7 +22,7 @@ void TForm29::Button1Click() {
                       DataModule6->nomenclature);
     else
         writeAndClose(QStringLiteral("UPDATE cmn_inventory_items.nomenclature SET s_caption=") + zcat::sqlText(Edit1) +
-                          ", id_department=" + department + " where id=" + zcat::idOf(DataModule6->nomenclature),
+                          ", id_department=" + department + " where id=" + zui::idOf(DataModule6->nomenclature),
                       DataModule6->nomenclature);
 }
 

@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-class TForm29 : public zcat::CatalogueEditor {
+class TForm29 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm29(QWidget* parent = nullptr);

@@ -1,11 +1,7 @@
 #include "Unit3.h"
 
-#include "Unit33.h"
 #include "Unit4.h"
-#include "Unit40.h"
-#include "Unit44.h"
 #include "Unit6.h"
-#include "Unit63.h"
 #include "Unit7.h"
 
 #include <QHeaderView>
@@ -22,8 +18,8 @@ using Align = zui::DBGrid::Align;
 }  // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : zcat::CatalogueList({"Form3", QStringLiteral("ТМЦ (3)"), zui::Placement::AsDesigned, DataModule6->inventory_items,
-                           QStringLiteral("cmn_inventory_items.inventory_items"), QString(), zui::FilterBox::KeyMode::ConsumeUpDown,
+    : zui::ListScreen({"Form3", QStringLiteral("ТМЦ (3)"), zui::Placement::AsDesigned, DataModule6->inventory_items,
+                           QStringLiteral("delete from cmn_inventory_items.inventory_items where id=%1"), QString(), zui::FilterBox::KeyMode::ConsumeUpDown,
                            1160, 460},
                           {{QStringLiteral("Наименование"), QStringLiteral("marka"), Align::Auto, 260},
                            {QStringLiteral("Вид номенклатуры"), QStringLiteral("s_nom"), Align::Auto, 190},
@@ -74,82 +70,61 @@ void TForm3::Button1Click() {
     Form7->operation_state->close();
     Form7->nomenclature->close();
     Form7->msm->close();
-    zcat::restoreRow(list(), recNo);
+    zui::restoreRow(list(), recNo);
     if (list()->active()) list()->setSort(QLatin1String(kSortByName));
     focusFilterIfVisible();
 }
 
-void TForm3::Button2Click() {
-    if (!hasRows()) return;
+void TForm3::changeRow() {
+    // Without a caller's choice only the catalogue changes a row.
+    if (Tag != 0 || !hasRows()) return;
     const int recNo = list()->recNo();
-    const QString marka = currentText(QStringLiteral("marka"));
-    const int id = currentId();
-    switch (Tag) {
-    case 0:
-        Form7->msm->open();
-        Form7->operation_state->open();
-        Form7->nomenclature->open();
-        Form7->Tag = 2;
-        Form7->Edit1->setText(marka);
-        Form7->Edit2->setText(currentText(QStringLiteral("massa")));
-        Form7->Edit3->setText(currentText(QStringLiteral("width")));
-        Form7->Edit4->setText(currentText(QStringLiteral("thick")));
-        Form7->Edit5->setText(currentText(QStringLiteral("ral_cons")));
-        Form7->combo_nomenclature->setKeyValue(int(currentInt(QStringLiteral("id_nom"))));
-        Form7->cb_operation_state->setKeyValue(int(currentInt(QStringLiteral("id_type"))));
-        Form7->cb_msm->setKeyValue(int(currentInt(QStringLiteral("id_msm"))));
-        Form7->showModal();
-        Form7->operation_state->close();
-        Form7->nomenclature->close();
-        Form7->msm->close();
-        break;
-    case 2:
-        Form33->Edit2->setText(marka);
-        Form33->id_ii_sel = id;
-        close();
-        break;
-    case 3:
-        Form33->Edit4->setText(marka);
-        Form33->id_gds_sel = id;
-        close();
-        break;
-    case 4:
-        Form40->Edit2->setText(marka);
-        Form40->id_ii_sel = id;
-        Form40->id_msm_sel = int(currentInt(QStringLiteral("id_msm")));
-        Form40->Label5->setText(currentText(QStringLiteral("s_identification")));
-        close();
-        break;
-    case 5: {
-        pt_cnt->close();
-        pt_cnt->setParam(QStringLiteral("id_ii"), id);
-        pt_cnt->open();
-        const bool hasProcess = pt_cnt->fieldByName(QStringLiteral("cnt")).asInteger() > 0;
-        pt_cnt->close();
-        if (!hasProcess) {
-            zui::msg::error(QStringLiteral("Техпроцесс не найден!"));
-            break;
+    Form7->msm->open();
+    Form7->operation_state->open();
+    Form7->nomenclature->open();
+    Form7->Tag = 2;
+    Form7->Edit1->setText(currentText(QStringLiteral("marka")));
+    Form7->Edit2->setText(currentText(QStringLiteral("massa")));
+    Form7->Edit3->setText(currentText(QStringLiteral("width")));
+    Form7->Edit4->setText(currentText(QStringLiteral("thick")));
+    Form7->Edit5->setText(currentText(QStringLiteral("ral_cons")));
+    Form7->combo_nomenclature->setKeyValue(int(currentInt(QStringLiteral("id_nom"))));
+    Form7->cb_operation_state->setKeyValue(int(currentInt(QStringLiteral("id_type"))));
+    Form7->cb_msm->setKeyValue(int(currentInt(QStringLiteral("id_msm"))));
+    Form7->showModal();
+    Form7->operation_state->close();
+    Form7->nomenclature->close();
+    Form7->msm->close();
+    zui::restoreRow(list(), recNo);
+}
+
+int TForm3::pick(int tag, const QString& sql, unsigned look, unsigned undo, zui::Choice choice, const QString& filter) {
+    zdb::Query* items = DataModule6->inventory_items;
+    struct Restore {
+        zdb::Query* items;
+        QString kept;
+        ~Restore() {
+            items->close();
+            items->setSql(kept);
         }
-        Form44->Edit2->setText(marka);
-        Form44->id_ii_sel = id;
-        Form44->Label2->setText(list()->fieldByName(QStringLiteral("s_identification")).asString());
-        Form44->ral_sel = list()->fieldByName(QStringLiteral("ral")).asBoolean() ? 1 : 0;
-        Form44->id_gds_sel = int(currentInt(QStringLiteral("id_gds")));
-        close();
-        break;
+    } restore{items, items->sql()};
+    items->close();
+    items->setSql(sql);
+    items->open();
+    if (!filter.isEmpty()) {
+        items->setFilter(filter);
+        items->setFiltered(true);
     }
-    case 63:
-        Form63->Edit2->setText(marka);
-        Form63->id_ii_sel = id;
-        Form63->Label2->setText(list()->fieldByName(QStringLiteral("s_identification")).asString());
-        Form63->ral_sel = list()->fieldByName(QStringLiteral("ral")).asBoolean() ? 1 : 0;
-        Form63->id_gds_sel = int(currentInt(QStringLiteral("id_gds")));
-        close();
-        break;
-    default:
-        return;
-    }
-    zcat::restoreRow(list(), recNo);
+    return showAsPicker(tag, look, undo, std::move(choice));
+}
+
+bool TForm3::hasProcess(int idItem) {
+    pt_cnt->close();
+    pt_cnt->setParam(QStringLiteral("id_ii"), idItem);
+    pt_cnt->open();
+    const bool has = pt_cnt->fieldByName(QStringLiteral("cnt")).asInteger() > 0;
+    pt_cnt->close();
+    return has;
 }
 
 void TForm3::DBGridEh1CellButtonClick(int) {

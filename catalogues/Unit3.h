@@ -4,7 +4,7 @@
 
 #include "catalogue.h"
 
-class TForm3 : public zcat::CatalogueList {
+class TForm3 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm3(QWidget* parent = nullptr);
@@ -14,11 +14,18 @@ public:
 
     zdb::Query* pt_cnt;
 
+    // Shows the list as a picker over the caller's own statement 'sql' (and
+    // 'filter', when given); the list's statement is put back afterwards, also
+    // when showing fails.
+    int pick(int tag, const QString& sql, unsigned look, unsigned undo, zui::Choice choice, const QString& filter = {});
+    // Whether the item has a technological process (pt_cnt).
+    bool hasProcess(int idItem);
+
     void FormActivate() override;
     void FormClose() override;
     void Button1Click() override;
-    // "Изменить" as a catalogue; "Выбрать" for the screen named by Tag.
-    void Button2Click() override;
+    // "Изменить" as a catalogue (Tag 0).
+    void changeRow() override;
     // The processes of the row's item.
     void DBGridEh1CellButtonClick(int column);
 

@@ -10,8 +10,8 @@
 TForm30* Form30 = nullptr;
 
 TForm30::TForm30(QWidget* parent)
-    : zcat::CatalogueList({"Form30", QStringLiteral("Подразделения (30)"), zui::Placement::AsDesigned, DataModule6->department,
-                           QStringLiteral("cmn_department.department")},
+    : zui::ListScreen({"Form30", QStringLiteral("Подразделения (30)"), zui::Placement::AsDesigned, DataModule6->department,
+                           QStringLiteral("delete from cmn_department.department where id=%1")},
                           {{QStringLiteral("Наименование"), QStringLiteral("s_caption"), zui::DBGrid::Align::Auto, 220},
                            {QStringLiteral("Примечание"), QStringLiteral("s_description"), zui::DBGrid::Align::Auto, 240},
                            {QStringLiteral("Род.  подразделение"), QStringLiteral("s_parent"), zui::DBGrid::Align::Auto, 200},
@@ -28,7 +28,7 @@ void TForm30::Button1Click() {
     Form31->showModal();
 }
 
-void TForm30::Button2Click() {
+void TForm30::changeRow() {
     changeKeepingRow([this] {
         Form31->Tag = 0;
         Form31->Edit1->setText(currentText(QStringLiteral("s_caption")));

@@ -3,13 +3,13 @@
 
 #include "catalogue.h"
 
-class TForm30 : public zcat::CatalogueList {
+class TForm30 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm30(QWidget* parent = nullptr);
 
     void Button1Click() override;
-    void Button2Click() override;
+    void changeRow() override;
 };
 
 extern TForm30* Form30;

@@ -1,7 +1,6 @@
 #include "Unit303.h"
 
 #include "Unit3.h"
-#include "Unit33.h"
 #include "Unit6.h"
 
 #include <QLineEdit>
@@ -22,7 +21,7 @@ zdb::Query* ownList() {
 }  // namespace
 
 TForm303::TForm303(QWidget* parent)
-    : zcat::CatalogueList({"Form303", QStringLiteral("ТМЦ (3)"), zui::Placement::AsDesigned, ownList(), QString(), QString(),
+    : zui::ListScreen({"Form303", QStringLiteral("ТМЦ (3)"), zui::Placement::AsDesigned, ownList(), QString(), QString(),
                            zui::FilterBox::KeyMode::ConsumeUpDown, 1000, 420},
                           {{QStringLiteral("Наименование"), QStringLiteral("marka"), Align::Auto, 260},
                            {QStringLiteral("Номенклатура"), QStringLiteral("s_nom"), Align::Auto, 190},
@@ -52,17 +51,3 @@ void TForm303::FormActivate() {
 
 void TForm303::FormClose() { inventory_items->close(); }
 
-void TForm303::Button2Click() {
-    if (!hasRows() || (Tag != 2 && Tag != 3)) return;
-    const int recNo = inventory_items->recNo();
-    const QString marka = currentText(QStringLiteral("marka"));
-    if (Tag == 3) {
-        Form33->Edit4->setText(marka);
-        Form33->id_gds_sel = currentId();
-    } else {
-        Form33->Edit2->setText(marka);
-        Form33->id_ii_sel = currentId();
-    }
-    close();
-    zcat::restoreRow(inventory_items, recNo);
-}

@@ -4,7 +4,7 @@
 
 #include "catalogue.h"
 
-class TForm303 : public zcat::CatalogueList {
+class TForm303 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm303(QWidget* parent = nullptr);
@@ -14,8 +14,6 @@ public:
 
     void FormActivate() override;
     void FormClose() override;
-    // With Tag 3 chooses the process's material; with Tag 2 its product.
-    void Button2Click() override;
 };
 
 extern TForm303* Form303;

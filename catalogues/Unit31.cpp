@@ -10,9 +10,8 @@
 TForm31* Form31 = nullptr;
 
 TForm31::TForm31(QWidget* parent)
-    : zcat::CatalogueEditor("Form31", QStringLiteral("Ведение подразделений (31)"), zui::Placement::AsDesigned, {}, QStringLiteral("Отмена"),
-                            parent) {
-    cb_department = departmentList();
+    : zui::EditorScreen({"Form31", QStringLiteral("Ведение подразделений (31)"), zui::Placement::AsDesigned, DataModule6->ADO_DB, {}, QStringLiteral("Отмена")}, parent) {
+    cb_department = zcat::departmentList(this);
     Edit1 = addEdit("Edit1", QStringLiteral("Наименование"));
     Edit2 = addEdit("Edit2", QStringLiteral("Описание"));
     p_department = addLookup("p_department", QStringLiteral("Род. подразделение"), cb_department);
@@ -51,7 +50,7 @@ void TForm31::Button1Click() {
                           typeText + ")",
                       DataModule6->department);
     } else {
-        const QString id = zcat::idOf(DataModule6->department);
+        const QString id = zui::idOf(DataModule6->department);
         writeAndClose(QStringLiteral("UPDATE cmn_department.department SET s_caption=") + zcat::sqlText(Edit1) +
                           ", s_description=" + zcat::sqlText(Edit2) + ", id_parent=" + parent + ", type='" +
                           QString::number(type) + "', s_type=" + typeText + " where id=" + id,

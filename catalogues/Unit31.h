@@ -6,7 +6,7 @@
 class QCheckBox;
 class QComboBox;
 
-class TForm31 : public zcat::CatalogueEditor {
+class TForm31 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm31(QWidget* parent = nullptr);

@@ -7,7 +7,7 @@
 TForm32* Form32 = nullptr;
 
 TForm32::TForm32(QWidget* parent)
-    : zcat::CatalogueList({"Form32", QStringLiteral("Роли"), zui::Placement::AsDesigned, DataModule6->role, {}},
+    : zui::ListScreen({"Form32", QStringLiteral("Роли"), zui::Placement::AsDesigned, DataModule6->role, {}},
                           {{QStringLiteral("Наименование"), QStringLiteral("s_caption"), zui::DBGrid::Align::Auto, 260},
                            {QStringLiteral("Системное имя"), QStringLiteral("s_name"), zui::DBGrid::Align::Auto, 180}},
                           parent) {

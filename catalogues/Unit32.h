@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-class TForm32 : public zcat::CatalogueList {
+class TForm32 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm32(QWidget* parent = nullptr);

@@ -187,13 +187,8 @@ void TForm33::Button2Click() {
 void TForm33::Button3Click() {
     zdb::Query* ops = DataModule6->operation;
     if (ops->isEmpty()) return;
-    const int rec = ops->recNo();
-    if (zui::msg::question(QStringLiteral("Удалить строку (будет удалена вся спецификация ТП)?"), QStringLiteral("Удаление"))) {
-        DataModule6->cmd_all->execute(QStringLiteral("delete from mnf_operation.operation where id=") +
-                                      QString::number(ops->fieldByName(QStringLiteral("id")).asInteger()));
-        ops->reopen();
-    }
-    if (!ops->isEmpty()) ops->setRecNo(rec);
+    zui::deleteCurrentRow(ops, QStringLiteral("delete from mnf_operation.operation where id=") + zui::idOf(ops),
+                          QStringLiteral("Удалить строку (будет удалена вся спецификация ТП)?"));
     full_price->reopen();
 }
 
@@ -257,38 +252,28 @@ namespace {
 // the reduced list serves then.
 bool itemListBusy() { return Form3->isShowingModal(); }
 
+// Writes the chosen item's name and key into the process's product (2) or material (3) box.
+zui::Choice intoBox(int mode) {
+    return [mode](zdb::Dataset& items) {
+        if (items.isEmpty()) return false;
+        const QString marka = items.fieldByName(QStringLiteral("marka")).asString().trimmed();
+        const int id = int(items.fieldByName(QStringLiteral("id")).asInteger());
+        (mode == 3 ? Form33->Edit4 : Form33->Edit2)->setText(marka);
+        (mode == 3 ? Form33->id_gds_sel : Form33->id_ii_sel) = id;
+        return true;
+    };
+}
+
 void pickThroughForm3(int mode, const QString& where) {
-    zdb::Query* items = DataModule6->inventory_items;
-    Form3->Button1->setVisible(false);
-    Form3->Button3->setVisible(false);
-    Form3->Button2->setText(QStringLiteral("Выбрать"));
-    const QString kept = items->sql();
-    // The list gets its buttons and its own query back even when opening fails.
-    struct Restore {
-        zdb::Query* items;
-        QString kept;
-        ~Restore() {
-            Form3->Button1->setVisible(true);
-            Form3->Button3->setVisible(true);
-            Form3->Button2->setText(QStringLiteral("Изменить"));
-            items->close();
-            items->setSql(kept);
-        }
-    } restore{items, kept};
-    items->close();
-    items->setSql(itemPickerSql(where));
-    items->open();
-    Form3->Tag = mode;
-    Form3->showModal();
+    Form3->pick(mode, itemPickerSql(where), zui::Look::ChooseCaption | zui::Look::HideAdd | zui::Look::HideDelete,
+                zui::Undo::Buttons, intoBox(mode));
 }
 
 void pickThroughForm303(int mode, const QString& where) {
     Form303->Button2->setText(QStringLiteral("Выбрать"));
     Form303->inventory_items->close();
     Form303->inventory_items->setSql(itemPickerSql(where));
-    Form303->inventory_items->open();
-    Form303->Tag = mode;
-    Form303->showModal();
+    Form303->showAsPicker(mode, 0, 0, intoBox(mode));
 }
 
 }  // namespace

@@ -3,18 +3,14 @@
 
 #include "catalogue.h"
 
-class TForm34 : public zcat::CatalogueList {
+class TForm34 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm34(QWidget* parent = nullptr);
 
     void Button1Click() override;
-    // "Изменить" as a catalogue, "Выбрать" for the caller named by Tag.
-    void Button2Click() override;
-
-private:
-    void chooseFor(int& chosenId, QLineEdit* nameBox);
-    void setPurchaseCounterparty();
+    // "Изменить" as a catalogue (Tag 0).
+    void changeRow() override;
 };
 
 extern TForm34* Form34;

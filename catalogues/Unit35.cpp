@@ -10,7 +10,7 @@
 TForm35* Form35 = nullptr;
 
 TForm35::TForm35(QWidget* parent)
-    : zcat::CatalogueList({"Form35", QStringLiteral("Роли"), zui::Placement::CentredOnDesktop, DataModule6->role, {}, {}, {}, 720},
+    : zui::ListScreen({"Form35", QStringLiteral("Роли"), zui::Placement::CentredOnDesktop, DataModule6->role, {}, {}, {}, 720},
                           {{QStringLiteral("Наименование"), QStringLiteral("s_caption"), zui::DBGrid::Align::Auto, 220},
                            {QStringLiteral("Системное имя"), QStringLiteral("s_name"), zui::DBGrid::Align::Auto, 150},
                            {QStringLiteral("Дата начала"), QStringLiteral("d_begin"), zui::DBGrid::Align::Auto, 100},
@@ -37,7 +37,7 @@ void TForm35::Button1Click() {
     DataModule6->role->reopen();
 }
 
-void TForm35::Button2Click() {
+void TForm35::changeRow() {
     changeKeepingRow([this] {
         Form58->Tag = 1;
         Form58->Edit2->setText(currentText(QStringLiteral("s_caption")));

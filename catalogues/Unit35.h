@@ -3,13 +3,13 @@
 
 #include "catalogue.h"
 
-class TForm35 : public zcat::CatalogueList {
+class TForm35 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm35(QWidget* parent = nullptr);
 
     void Button1Click() override;
-    void Button2Click() override;
+    void changeRow() override;
     void Button3Click() override {}
     void FormActivate() override;
     void FormClose() override;

@@ -24,7 +24,7 @@ void reopenWith(zdb::Query* q, const QString& param, int value) {
 }  // namespace
 
 TForm4::TForm4(QWidget* parent)
-    : zcat::CatalogueList({"Form4", QStringLiteral("Техпроцессы (4)"), zui::Placement::AsDesigned, DataModule6->proc_tech, QString(),
+    : zui::ListScreen({"Form4", QStringLiteral("Техпроцессы (4)"), zui::Placement::AsDesigned, DataModule6->proc_tech, QString(),
                            QString(), zui::FilterBox::KeyMode::ConsumeAll, 960, 400},
                           {{QStringLiteral("Номер"), QStringLiteral("id"), zui::DBGrid::Align::Auto, 60},
                            {QStringLiteral("Изделие"), QStringLiteral("s_ii"), zui::DBGrid::Align::Auto, 260},
@@ -78,10 +78,10 @@ void TForm4::Button1Click() {
     Form33->full_price->close();
     // The operations added after the first save change the process's total.
     list()->reopen();
-    if (Form33->id_pt_edit == 0 || !list()->locate(QStringLiteral("id"), Form33->id_pt_edit)) zcat::restoreRow(list(), rec);
+    if (Form33->id_pt_edit == 0 || !list()->locate(QStringLiteral("id"), Form33->id_pt_edit)) zui::restoreRow(list(), rec);
 }
 
-void TForm4::Button2Click() {
+void TForm4::changeRow() {
     zdb::Query* list = DataModule6->proc_tech;
     if (list->isEmpty()) return;
     const int rec = list->recNo();
@@ -111,12 +111,7 @@ void TForm4::Button2Click() {
 void TForm4::Button3Click() {
     zdb::Query* list = DataModule6->proc_tech;
     if (list->isEmpty()) return;
-    const int rec = list->recNo();
-    if (zui::msg::question(QStringLiteral("Удалить строку (будет удалена вся спецификация ТП)?"), QStringLiteral("Удаление"))) {
-        DataModule6->cmd_all->execute(QStringLiteral("delete from mnf_proc_tech.proc_tech where id=") +
-                                      QString::number(list->fieldByName(QStringLiteral("id")).asInteger()));
-        list->reopen();
-    }
-    if (!list->isEmpty()) list->setRecNo(rec);
+    zui::deleteCurrentRow(list, QStringLiteral("delete from mnf_proc_tech.proc_tech where id=") + zui::idOf(list),
+                          QStringLiteral("Удалить строку (будет удалена вся спецификация ТП)?"));
 }
 

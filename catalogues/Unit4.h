@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class TForm4 : public zcat::CatalogueList {
+class TForm4 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
@@ -16,7 +16,7 @@ public:
 
     void FormActivate() override;
     void Button1Click() override;
-    void Button2Click() override;
+    void changeRow() override;
     void Button3Click() override;
 };
 

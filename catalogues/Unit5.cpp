@@ -1,10 +1,7 @@
 #include "Unit5.h"
 
-#include "Unit11.h"
 #include "Unit2.h"
-#include "Unit43.h"
 #include "Unit6.h"
-#include "Unit61.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,7 +9,7 @@
 TForm5* Form5 = nullptr;
 
 TForm5::TForm5(QWidget* parent)
-    : zcat::CatalogueList({"Form5", QStringLiteral("Список рабочих (5)"), zui::Placement::CentredOnDesktop, DataModule6->workers,
+    : zui::ListScreen({"Form5", QStringLiteral("Список рабочих (5)"), zui::Placement::CentredOnDesktop, DataModule6->workers,
                            QString(), QStringLiteral("s_caption"), zui::FilterBox::KeyMode::ConsumeAll, 940, 420},
                           {{QStringLiteral("ФИО"), QStringLiteral("s_caption"), zui::DBGrid::Align::Auto, 280},
                            {QStringLiteral("Должность"), QStringLiteral("s_staffpos"), zui::DBGrid::Align::Auto, 240},
@@ -39,61 +36,27 @@ void TForm5::Button1Click() {
     list()->reopen();
 }
 
-void TForm5::Button2Click() {
-    zdb::Dataset* w = list();
-    switch (Tag) {
-    case 0:
-        changeKeepingRow([&] {
-            Form2->setWindowTitle(QStringLiteral("Изменение данных работника"));
-            Form2->Tag = 2;
-            for (zdb::Table* t : {Form2->staffpos, Form2->roles, Form2->department}) t->reopen();
-            Form2->Edit1->setText(currentText(QStringLiteral("s_second_name")));
-            Form2->Edit2->setText(currentText(QStringLiteral("s_first_name")));
-            Form2->Edit3->setText(currentText(QStringLiteral("s_third_name")));
-            Form2->LCB_roles->setKeyValue(int(currentInt(QStringLiteral("role_id"))));
-            Form2->LCB_department->setKeyValue(int(currentInt(QStringLiteral("dep_id"))));
-            Form2->LCB_staffpos->setKeyValue(int(currentInt(QStringLiteral("staff_id"))));
-            Form2->id_person_edit = currentId();
-            Form2->showModal();
-            w->reopen();
-        });
-        return;
-    case 11:
-        if (!hasRows()) {
-            picked = 0;
-        } else {
-            if (Form11->record_worker == 0) Form11->Edit1->setText(currentText(QStringLiteral("s_caption")));
-            if (currentId() == Form11->record_worker) {
-                picked = 0;
-            } else {
-                Form11->w_id = currentId();
-                Form11->brigade_member = currentId();
-                picked = 1;
-            }
-        }
-        close();
-        return;
-    case 43:
-    case 61: {
-        int& sel = Tag == 43 ? Form43->id_person_sel : Form61->id_person_sel;
-        QLineEdit* box = Tag == 43 ? Form43->Edit2 : Form61->Edit2;
-        if (hasRows()) {
-            if (currentId() != sel) sel = currentId();
-            if (sel != 0) box->setText(currentText(QStringLiteral("s_caption")));
-        }
-        close();
-        return;
-    }
-    default:
-        return;
-    }
+void TForm5::changeRow() {
+    // Without a caller's choice only the catalogue changes a row.
+    if (Tag != 0) return;
+    changeKeepingRow([&] {
+        Form2->setWindowTitle(QStringLiteral("Изменение данных работника"));
+        Form2->Tag = 2;
+        for (zdb::Table* t : {Form2->staffpos, Form2->roles, Form2->department}) t->reopen();
+        Form2->Edit1->setText(currentText(QStringLiteral("s_second_name")));
+        Form2->Edit2->setText(currentText(QStringLiteral("s_first_name")));
+        Form2->Edit3->setText(currentText(QStringLiteral("s_third_name")));
+        Form2->LCB_roles->setKeyValue(int(currentInt(QStringLiteral("role_id"))));
+        Form2->LCB_department->setKeyValue(int(currentInt(QStringLiteral("dep_id"))));
+        Form2->LCB_staffpos->setKeyValue(int(currentInt(QStringLiteral("staff_id"))));
+        Form2->id_person_edit = currentId();
+        Form2->showModal();
+        list()->reopen();
+    });
 }
 
 void TForm5::Button3Click() {
     if (!hasRows()) return;
-    if (!zui::msg::question(QStringLiteral("Удалить работника?"), QStringLiteral("Удаление"))) return;
-    const int recNo = list()->recNo();
-    Form2->cmd_person->execute(QStringLiteral("delete from cmn_contractor.person where id =") + QString::number(currentId()));
-    list()->reopen();
-    zcat::restoreRow(list(), recNo);
+    zui::deleteCurrentRow(list(), QStringLiteral("delete from cmn_contractor.person where id =") + QString::number(currentId()),
+                          QStringLiteral("Удалить работника?"));
 }

@@ -3,18 +3,18 @@
 
 #include "catalogue.h"
 
-class TForm5 : public zcat::CatalogueList {
+class TForm5 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm5(QWidget* parent = nullptr);
 
-    // 1 when the shift entry's picker chose a new brigade member; reset at every showing.
+    // 1 when the shift entry's choice took a new brigade member; reset at every showing.
     int picked = 0;
 
     void FormActivate() override;
     void Button1Click() override;
-    // "Изменить" as a catalogue; "Выбрать" for the screen named by Tag.
-    void Button2Click() override;
+    // "Изменить" as a catalogue (Tag 0).
+    void changeRow() override;
     void Button3Click() override;
 };
 

@@ -8,8 +8,8 @@
 TForm58* Form58 = nullptr;
 
 TForm58::TForm58(QWidget* parent)
-    : zcat::CatalogueEditor("Form58", QStringLiteral("Ведение ролей (58)"), zui::Placement::CentredOnDesktop,
-                            QStringLiteral("Данные о роли"), QStringLiteral("Выход"), parent) {
+    : zui::EditorScreen({"Form58", QStringLiteral("Ведение ролей (58)"), zui::Placement::CentredOnDesktop, DataModule6->ADO_DB,
+                            QStringLiteral("Данные о роли"), QStringLiteral("Выход")}, parent) {
     Edit2 = addEdit("Edit2", QStringLiteral("Наименование"));
     Edit1 = addEdit("Edit1", QStringLiteral("Ситемное имя"));
     CheckBox1 = new QCheckBox(QStringLiteral("Активна"), this);
@@ -30,6 +30,6 @@ void TForm58::Button1Click() {
         writeAndClose(QStringLiteral("UPDATE adm_role.roles SET s_caption=") + zcat::sqlText(Edit2) + ", s_name= " +
                           zcat::sqlText(Edit1) + ", b_active= " + a + "::t_boolean, " +
                           (active ? QStringLiteral("d_begin=now()::t_date, d_end=NULL") : QStringLiteral("d_end=now()::t_date")) +
-                          " where id=" + zcat::idOf(DataModule6->role),
+                          " where id=" + zui::idOf(DataModule6->role),
                       nullptr);
 }

@@ -6,7 +6,7 @@
 
 class QCheckBox;
 
-class TForm58 : public zcat::CatalogueEditor {
+class TForm58 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm58(QWidget* parent = nullptr);

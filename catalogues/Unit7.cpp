@@ -24,8 +24,8 @@ QString keyText(const zui::LookupBox* box, const QString& what) {
 }  // namespace
 
 TForm7::TForm7(QWidget* parent)
-    : zcat::CatalogueEditor("Form7", QStringLiteral("Ведение (7)"), zui::Placement::AsDesigned, QStringLiteral("Данные ТМЦ"),
-                            QStringLiteral("Отмена"), parent) {
+    : zui::EditorScreen({"Form7", QStringLiteral("Ведение (7)"), zui::Placement::AsDesigned, DataModule6->ADO_DB, QStringLiteral("Данные ТМЦ"),
+                            QStringLiteral("Отмена")}, parent) {
     nomenclature = table(this, "nomenclature", QStringLiteral("cmn_inventory_items.nomenclature"), QStringLiteral("s_caption"));
     operation_state = table(this, "operation_state", QStringLiteral("cmn_inventory_items.ii_type"));
     msm = table(this, "msm", QStringLiteral("cmn_msm.msm"));
@@ -79,7 +79,7 @@ void TForm7::Button1Click() {
     } else {
         sql = QStringLiteral("UPDATE cmn_inventory_items.inventory_items SET marka=") + name + ", massa=" + massa + ", id_nom=" + kind +
               ", id_type=" + type + ", width=" + width + ", thick=" + thick + ", ral=" + ral + "::t_boolean, id_msm=" + unit +
-              ", ral_cons=" + cons + " where id=" + zcat::idOf(items);
+              ", ral_cons=" + cons + " where id=" + zui::idOf(items);
     }
     zcat::run(sql);
     const QString sort = items->sort();

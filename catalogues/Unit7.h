@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-class TForm7 : public zcat::CatalogueEditor {
+class TForm7 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm7(QWidget* parent = nullptr);

@@ -1,6 +1,5 @@
 #include "Unit8.h"
 
-#include "Unit10.h"
 #include "Unit6.h"
 #include "Unit9.h"
 
@@ -9,8 +8,8 @@
 TForm8* Form8 = nullptr;
 
 TForm8::TForm8(QWidget* parent)
-    : zcat::CatalogueList({"Form8", QStringLiteral("Операции"), zui::Placement::NoSystemMenu, DataModule6->operation_type,
-                           QStringLiteral("mnf_operation.operation_type")},
+    : zui::ListScreen({"Form8", QStringLiteral("Операции"), zui::Placement::NoSystemMenu, DataModule6->operation_type,
+                           QStringLiteral("delete from mnf_operation.operation_type where id=%1")},
                           {{QStringLiteral("Операции"), QStringLiteral("s_caption"), zui::DBGrid::Align::Auto, 260},
                            {QStringLiteral("Описание"), QStringLiteral("s_description"), zui::DBGrid::Align::Auto, 300}},
                           parent) {}
@@ -23,22 +22,13 @@ void TForm8::Button1Click() {
     Form9->showModal();
 }
 
-void TForm8::Button2Click() {
-    if (Tag == 0) {
-        changeKeepingRow([this] {
-            Form9->Tag = 2;
-            Form9->Edit1->setText(currentText(QStringLiteral("s_caption")));
-            Form9->Edit2->setText(currentText(QStringLiteral("s_description")));
-            Form9->showModal();
-        });
-        return;
-    }
-    // An empty list leaves the operation's type as it was.
-    const int recNo = list()->recNo();
-    if (hasRows()) {
-        Form10->Edit2->setText(currentText(QStringLiteral("s_caption")));
-        Form10->id_type_sel = currentId();
-    }
-    close();
-    zcat::restoreRow(list(), recNo);
+void TForm8::changeRow() {
+    // Without a caller's choice only the catalogue changes a row.
+    if (Tag != 0) return;
+    changeKeepingRow([this] {
+        Form9->Tag = 2;
+        Form9->Edit1->setText(currentText(QStringLiteral("s_caption")));
+        Form9->Edit2->setText(currentText(QStringLiteral("s_description")));
+        Form9->showModal();
+    });
 }

@@ -3,14 +3,14 @@
 
 #include "catalogue.h"
 
-class TForm8 : public zcat::CatalogueList {
+class TForm8 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm8(QWidget* parent = nullptr);
 
     void Button1Click() override;
-    // "Изменить" as a catalogue; with a non-zero Tag it chooses for the operation editor.
-    void Button2Click() override;
+    // "Изменить" as a catalogue (Tag 0).
+    void changeRow() override;
     void FormActivate() override;
 };
 

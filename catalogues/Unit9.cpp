@@ -7,8 +7,8 @@
 TForm9* Form9 = nullptr;
 
 TForm9::TForm9(QWidget* parent)
-    : zcat::CatalogueEditor("Form9", QStringLiteral("Ведение оераций"), zui::Placement::ResizableAsDesigned, {},
-                            QStringLiteral("Отмена"), parent) {
+    : zui::EditorScreen({"Form9", QStringLiteral("Ведение оераций"), zui::Placement::ResizableAsDesigned, DataModule6->ADO_DB, {},
+                            QStringLiteral("Отмена")}, parent) {
     Edit1 = addEdit("Edit1", QStringLiteral("Операция"));
     Edit2 = addEdit("Edit2", QStringLiteral("Описание"));
 }
@@ -23,6 +23,6 @@ void TForm9::Button1Click() {
                       DataModule6->operation_type);
     else
         writeAndClose(QStringLiteral("UPDATE mnf_operation.operation_type SET s_caption=") + zcat::sqlText(Edit1) +
-                          ", s_description=" + zcat::sqlText(Edit2) + " where id=" + zcat::idOf(DataModule6->operation_type),
+                          ", s_description=" + zcat::sqlText(Edit2) + " where id=" + zui::idOf(DataModule6->operation_type),
                       DataModule6->operation_type);
 }

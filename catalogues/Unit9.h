@@ -3,7 +3,7 @@
 
 #include "catalogue.h"
 
-class TForm9 : public zcat::CatalogueEditor {
+class TForm9 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm9(QWidget* parent = nullptr);

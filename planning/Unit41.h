@@ -2,27 +2,14 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm41 : public zui::TForm {
+class TForm41 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm41(QWidget* parent = nullptr);
 
     zdb::Query* cnt_order_in;
-
-    zui::DBGrid* DBGridEh1;
-    QPushButton* Button1;  // "Добавить"
-    QPushButton* Button2;  // "Изменить"
-    QPushButton* Button3;  // "Удалить"
-    QPushButton* Button4;  // "Выход"
 };
 
 extern TForm41* Form41;

@@ -2,17 +2,9 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm42 : public zui::TForm {
+class TForm42 : public zui::DocumentScreen {
     Q_OBJECT
 public:
     explicit TForm42(QWidget* parent = nullptr);

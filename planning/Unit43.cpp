@@ -1,38 +1,31 @@
 #include "Unit43.h"
 
-#include "zui_parts.h"
-
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include "Unit34.h"
+#include "Unit5.h"
+#include "Unit6.h"
 
 TForm43* Form43 = nullptr;
 
-TForm43::TForm43(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form43"));
-    setWindowTitle(QStringLiteral("Ведение данных (43)"));
-
-    GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Заявка в производство")), "GroupBox1");
-    Edit2 = zparts::edit("Edit2", true);
-    Edit2->setMinimumWidth(280);
-    Button5 = zparts::ellipsis("Button5");
-    Edit1 = zparts::edit("Edit1", true);
-    Button3 = zparts::ellipsis("Button3");
+TForm43::TForm43(QWidget* parent)
+    : zui::EditorScreen({"Form43", QStringLiteral("Ведение данных (43)"), zui::Placement::AsDesigned, DataModule6->ADO_DB,
+                         QStringLiteral("Заявка в производство"), QStringLiteral("Отмена"), false},
+                        parent) {
+    GroupBox1 = group();
+    std::tie(Edit2, Button5) = addPicked("Edit2", "Button5", QStringLiteral("Исполнитель:"));
+    std::tie(Edit1, Button3) = addPicked("Edit1", "Button3", QStringLiteral("Контрагент:"));
     DateTimePicker1 = zparts::named(new zui::DatePicker, "DateTimePicker1");
     DateTimePicker2 = zparts::named(new zui::DatePicker, "DateTimePicker2");
+    addRow(QStringLiteral("Дата пр-ва:"), DateTimePicker1);
+    addRow(QStringLiteral("Дата отгрузки:"), DateTimePicker2);
+    zui::on(Button5, &QPushButton::clicked, this, &TForm43::Button5Click);
+    zui::on(Button3, &QPushButton::clicked, this, &TForm43::Button3Click);
+}
 
-    auto* fields = new QGridLayout(GroupBox1);
-    zparts::addRow(fields, 0, new QLabel(QStringLiteral("Исполнитель:")), Edit2, Button5);
-    zparts::addRow(fields, 1, new QLabel(QStringLiteral("Контрагент:")), Edit1, Button3);
-    zparts::addRow(fields, 2, new QLabel(QStringLiteral("Дата пр-ва:")), DateTimePicker1);
-    zparts::addRow(fields, 3, new QLabel(QStringLiteral("Дата отгрузки:")), DateTimePicker2);
+void TForm43::Button5Click() {
+    Form5->showAsPicker(43, zui::Look::Standard, 0, zcat::chooseInto(id_person_sel, Edit2, QStringLiteral("s_caption")));
+}
 
-    Button1 = zparts::button("Button1", QStringLiteral("Записать"));
-    Button2 = zparts::button("Button2", QStringLiteral("Отмена"));
-
-    zparts::layOutEditor(this, GroupBox1, Button1, Button2, false);
-
-    setupScreen(zui::Placement::AsDesigned);
+void TForm43::Button3Click() {
+    Form34->showAsPicker(43, zui::Look::Standard, 0,
+                         zcat::chooseInto(id_jur_person_sel, Edit1, QStringLiteral("s_full_caption")));
 }

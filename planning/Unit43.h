@@ -1,15 +1,10 @@
 // Header editor of a marketing request: executor, counterparty, dates.
-// The screen's actions come with its own issue.
+// The save comes with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
+#include "zui_screens.h"
 
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-
-class TForm43 : public zui::TForm {
+class TForm43 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm43(QWidget* parent = nullptr);
@@ -25,8 +20,10 @@ public:
     QPushButton* Button3;
     zui::DatePicker* DateTimePicker1;  // "Дата пр-ва:"
     zui::DatePicker* DateTimePicker2;  // "Дата отгрузки:"
-    QPushButton* Button1;  // "Записать"
-    QPushButton* Button2;  // "Отмена"
+
+    // The person picker and the counterparty picker.
+    void Button5Click();
+    void Button3Click();
 };
 
 extern TForm43* Form43;

@@ -1,13 +1,10 @@
 #include "Unit44.h"
 
+#include "Unit3.h"
 #include "Unit6.h"
-#include "zui_parts.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 TForm44* Form44 = nullptr;
 
@@ -24,40 +21,58 @@ const char* kCostPrice =
     "select ii.cost_price from cmn_inventory_items.inventory_items ii\n"
     "where ii.id=:id_ii";
 
+const char* kProducts =
+    "select ii.*, (CASE ii.ral WHEN true THEN 'Да' END) as s_ral, it.s_caption as s_type, n.s_caption as s_nom, s_identification, "
+    "(select count(pt.id) from  mnf_proc_tech.proc_tech pt where pt.id_inventory_items = ii.id) as tp_cnt,pt2.id_gds, "
+    "ii2.marka as s_caption_gds from cmn_inventory_items.inventory_items ii left join cmn_inventory_items.ii_type it on "
+    "ii.id_type = it.id left join cmn_inventory_items.nomenclature n on ii.id_nom = n.id left join  cmn_msm.msm m on "
+    "m.id = ii.id_msm left join mnf_proc_tech.proc_tech pt2 on ii.id=pt2.id_inventory_items left join "
+    "cmn_inventory_items.inventory_items ii2 on ii2.id=pt2.id_gds where ii.id_type <> 0 order by ii.marka";
+
 }  // namespace
 
-TForm44::TForm44(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form44"));
-    setWindowTitle(QStringLiteral("Ведение данных (44)"));
-
+TForm44::TForm44(QWidget* parent)
+    : zui::EditorScreen({"Form44", QStringLiteral("Ведение данных (44)"), zui::Placement::CentredOnDesktop, DataModule6->ADO_DB,
+                         QStringLiteral("Заявка в производство № "), QStringLiteral("Отмена"), false},
+                        parent) {
     cnt_ii = ownQuery(this, "cnt_ii", QString::fromUtf8(kCntIi));
     ral = ownQuery(this, "ral", QString::fromUtf8(kRal));
     cost_price = ownQuery(this, "cost_price", QString::fromUtf8(kCostPrice));
 
-    GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Заявка в производство № ")), "GroupBox1");
-    Edit2 = zparts::edit("Edit2", true);
-    Edit2->setMinimumWidth(260);
-    Button5 = zparts::ellipsis("Button5");
+    GroupBox1 = group();
+    std::tie(Edit2, Button5) = addPicked("Edit2", "Button5", QStringLiteral("Изделие:"), 260);
     DBText1 = zparts::dataText("DBText1", cost_price, QStringLiteral("cost_price"));
+    addRow(QStringLiteral("Себестоимость:"), DBText1);
     Edit3 = zparts::edit("Edit3");
     Label2 = zparts::label("Label2", QString());
-    LCB_ral = zparts::named(new zui::LookupBox, "LCB_ral");
-    LCB_ral->setListSource(ral, QStringLiteral("id"), QStringLiteral("s_code"));
-    Edit1 = zparts::edit("Edit1");
+    addRow(QStringLiteral("Количество:"), Edit3, Label2);
+    LCB_ral = addLookup("LCB_ral", QStringLiteral("RAL:"), ral, QStringLiteral("id"), QStringLiteral("s_code"));
+    Edit1 = addEdit("Edit1", QStringLiteral("Цена:"), 120);
     for (QLineEdit* e : {Edit3, Edit1})
         zui::setKeyFilter(e, zui::Keys::DigitsComma | zui::Keys::PointToComma);
+    zui::on(Button5, &QPushButton::clicked, this, &TForm44::Button5Click);
+}
 
-    auto* fields = new QGridLayout(GroupBox1);
-    zparts::addRow(fields, 0, new QLabel(QStringLiteral("Изделие:")), Edit2, Button5);
-    zparts::addRow(fields, 1, new QLabel(QStringLiteral("Себестоимость:")), DBText1);
-    zparts::addRow(fields, 2, new QLabel(QStringLiteral("Количество:")), Edit3, Label2);
-    zparts::addRow(fields, 3, new QLabel(QStringLiteral("RAL:")), LCB_ral);
-    zparts::addRow(fields, 4, new QLabel(QStringLiteral("Цена:")), Edit1);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Записать"));
-    Button2 = zparts::button("Button2", QStringLiteral("Отмена"));
-
-    zparts::layOutEditor(this, GroupBox1, Button1, Button2, false);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+void TForm44::Button5Click() {
+    Form3->pick(5, QString::fromUtf8(kProducts),
+                zui::Look::ChooseCaption | zui::Look::HideAdd | zui::Look::HideDelete | zui::Look::ChooseDefault,
+                zui::Undo::Buttons | zui::Undo::ChooseDefault | zui::Undo::Filter,
+                [this](zdb::Dataset& items) {
+                    if (items.isEmpty()) return false;
+                    const int id = int(items.fieldByName(QStringLiteral("id")).asInteger());
+                    if (!Form3->hasProcess(id)) {
+                        zui::msg::error(QStringLiteral("Техпроцесс не найден!"));
+                        return false;
+                    }
+                    Edit2->setText(items.fieldByName(QStringLiteral("marka")).asString().trimmed());
+                    id_ii_sel = id;
+                    Label2->setText(items.fieldByName(QStringLiteral("s_identification")).asString());
+                    ral_sel = items.fieldByName(QStringLiteral("ral")).asBoolean() ? 1 : 0;
+                    id_gds_sel = int(items.fieldByName(QStringLiteral("id_gds")).asInteger());
+                    return true;
+                },
+                QStringLiteral("tp_cnt>0"));
+    cost_price->close();
+    cost_price->setParam(QStringLiteral("id_ii"), id_ii_sel);
+    cost_price->open();
 }

@@ -1,20 +1,10 @@
 // Editor of a new line of a marketing request.
-// The screen's actions come with its own issue.
+// The save comes with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
+#include "zui_screens.h"
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm44 : public zui::TForm {
+class TForm44 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm44(QWidget* parent = nullptr);
@@ -36,8 +26,9 @@ public:
     QLabel* Label2;        // the product's unit
     zui::LookupBox* LCB_ral;
     QLineEdit* Edit1;      // "Цена:"
-    QPushButton* Button1;  // "Записать"
-    QPushButton* Button2;  // "Отмена"
+
+    // The product picker: products that have a technological process.
+    void Button5Click();
 };
 
 extern TForm44* Form44;

@@ -1,9 +1,6 @@
 #include "Unit46.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QPushButton>
 
 TForm46* Form46 = nullptr;
 
@@ -20,28 +17,21 @@ const char* kAppSpec =
 
 }  // namespace
 
-TForm46::TForm46(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form46"));
-    setWindowTitle(QStringLiteral("Текущее производство (46)"));
+using A = zui::DBGrid::Align;
 
+TForm46::TForm46(QWidget* parent)
+    : zui::GridScreen({"Form46", QStringLiteral("Текущее производство (46)"), zui::Placement::CentredOnDesktop, nullptr, 860, 420},
+                      {{QStringLiteral("Продукция"), QStringLiteral("ii_s_caption"), A::Auto, 200},
+                       {QStringLiteral("ТМЦ"), QStringLiteral("gds_s_caption"), A::Auto, 180},
+                       {QStringLiteral("Всего"), QStringLiteral("sum_all")},
+                       {QStringLiteral("Готово"), QStringLiteral("done")},
+                       {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
+                       {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
+                       {QStringLiteral("Потребность"), QStringLiteral("gds_need")},
+                       {QStringLiteral("Склад"), QStringLiteral("stk_gds")}},
+                      parent) {
     app_spec = ownQuery(this, "app_spec", QString::fromUtf8(kAppSpec));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", app_spec,
-                             {{QStringLiteral("Продукция"), QStringLiteral("ii_s_caption"), A::Auto, 200},
-                              {QStringLiteral("ТМЦ"), QStringLiteral("gds_s_caption"), A::Auto, 180},
-                              {QStringLiteral("Всего"), QStringLiteral("sum_all")},
-                              {QStringLiteral("Готово"), QStringLiteral("done")},
-                              {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
-                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
-                              {QStringLiteral("Потребность"), QStringLiteral("gds_need")},
-                              {QStringLiteral("Склад"), QStringLiteral("stk_gds")}},
-                             860, 420);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Краска"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    zparts::layOutList(this, DBGridEh1, {Button1}, Button4, Button1);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    setList(app_spec);
+    Button1 = addButton("Button1", QStringLiteral("Краска"));
+    setDefaultButton(Button1);
 }

@@ -1,26 +1,17 @@
-// Current production per product; opens the per-product reserve.
+// Current production: request lines not yet produced, with their material needs.
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm46 : public zui::TForm {
+class TForm46 : public zui::GridScreen {
     Q_OBJECT
 public:
     explicit TForm46(QWidget* parent = nullptr);
 
     zdb::Query* app_spec;
 
-    zui::DBGrid* DBGridEh1;
     QPushButton* Button1;  // "Краска"
-    QPushButton* Button4;  // "Выход"
 };
 
 extern TForm46* Form46;

@@ -1,19 +1,28 @@
 #include "Unit48.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
 #include "reserve_sql.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 TForm48* Form48 = nullptr;
 
-TForm48::TForm48(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form48"));
-    setWindowTitle(QStringLiteral("Резерв ТМЦ (48)"));
+using A = zui::DBGrid::Align;
 
+TForm48::TForm48(QWidget* parent)
+    : zui::GridScreen({"Form48", QStringLiteral("Резерв ТМЦ (48)"), zui::Placement::CentredOnDesktop, DataModule6->app_spec, 900, 400},
+                      {{QStringLiteral("ЗВП"), QStringLiteral("id_app_doc")},
+                       {QStringLiteral("Готово"), QStringLiteral("done")},
+                       {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
+                       {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
+                       {QStringLiteral("Резерв"), QStringLiteral("yesno")},
+                       {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), zui::DBGrid::Align::Auto, 110},
+                       {QStringLiteral("Потреб. краски"), QStringLiteral("ral_need")},
+                       {QStringLiteral("Склад краска"), QStringLiteral("stk_ral")},
+                       {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
+                       {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
+                       {QStringLiteral("Основание"), QStringLiteral("ad_id_app_doc")}},
+                      parent) {
     proc_tech = ownQuery(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
     price_ral = ownQuery(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
     app_doc = ownQuery(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
@@ -30,36 +39,12 @@ TForm48::TForm48(QWidget* parent) : zui::TForm(parent) {
         t->setPalette(p);
         t->setAutoFillBackground(true);
     }
-
-    DBGridEh1 = zparts::grid("DBGridEh1", lines,
-                             {{QStringLiteral("ЗВП"), QStringLiteral("id_app_doc")},
-                              {QStringLiteral("Готово"), QStringLiteral("done")},
-                              {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
-                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
-                              {QStringLiteral("Резерв"), QStringLiteral("yesno")},
-                              {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), zui::DBGrid::Align::Auto, 110},
-                              {QStringLiteral("Потреб. краски"), QStringLiteral("ral_need")},
-                              {QStringLiteral("Склад краска"), QStringLiteral("stk_ral")},
-                              {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
-                              {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
-                              {QStringLiteral("Основание"), QStringLiteral("ad_id_app_doc")}},
-                             900, 400);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Резерв"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
     auto* top = new QHBoxLayout;
     top->addWidget(DBText1);
     top->addWidget(DBText2);
     top->addStretch(1);
+    addAbove(top);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1}, Button4));
-
+    Button1 = addButton("Button1", QStringLiteral("Резерв"));
     setDefaultButton(Button1);
-    zparts::closesScreen(this, Button4);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
 }

@@ -2,17 +2,9 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm48 : public zui::TForm {
+class TForm48 : public zui::GridScreen {
     Q_OBJECT
 public:
     explicit TForm48(QWidget* parent = nullptr);
@@ -26,9 +18,7 @@ public:
 
     zui::DBText* DBText1;  // the product
     zui::DBText* DBText2;  // its material
-    zui::DBGrid* DBGridEh1;
     QPushButton* Button1;  // "Резерв"
-    QPushButton* Button4;  // "Выход"
 };
 
 extern TForm48* Form48;

@@ -1,11 +1,7 @@
 #include "Unit55.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
 #include "reserve_sql.h"
-
-#include <QPushButton>
-#include <QVBoxLayout>
 
 TForm55* Form55 = nullptr;
 
@@ -32,10 +28,25 @@ const char* kSmena =
 
 }  // namespace
 
-TForm55::TForm55(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form55"));
-    setWindowTitle(QStringLiteral("Заявки в производство (55)"));
+using A = zui::DBGrid::Align;
 
+TForm55::TForm55(QWidget* parent)
+    : zui::GridScreen({"Form55", QStringLiteral("Заявки в производство (55)"), zui::Placement::CentredOnDesktop, nullptr, 1200, 460},
+                      {{QStringLiteral("Изделие"), QStringLiteral("ii_s_caption"), A::Auto, 160},
+                       {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
+                       {QStringLiteral("Основание"), QStringLiteral("ad_id_app_doc")},
+                       {QStringLiteral("Готово"), QStringLiteral("done")},
+                       {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
+                       {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
+                       {QStringLiteral("Резерв"), QStringLiteral("yesno")},
+                       {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), A::Auto, 100},
+                       {QStringLiteral("Потреб. краски"), QStringLiteral("ral_need")},
+                       {QStringLiteral("Склад краска"), QStringLiteral("stk_ral")},
+                       {QStringLiteral("ТМЦ"), QStringLiteral("gds_s_caption"), A::Auto, 140},
+                       {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
+                       {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
+                       {QStringLiteral("Принято"), QStringLiteral("yesno_stk")}},
+                      parent) {
     app_spec = ownQuery(this, "app_spec", QString::fromUtf8(kAppSpec));
     proc_tech = ownQuery(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
     price_ral = ownQuery(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
@@ -44,36 +55,9 @@ TForm55::TForm55(QWidget* parent) : zui::TForm(parent) {
     cost_price = ownQuery(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
     purchase_doc = ownQuery(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
     smena = ownQuery(this, "smena", QString::fromUtf8(kSmena));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", app_spec,
-                             {{QStringLiteral("Изделие"), QStringLiteral("ii_s_caption"), A::Auto, 160},
-                              {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
-                              {QStringLiteral("Основание"), QStringLiteral("ad_id_app_doc")},
-                              {QStringLiteral("Готово"), QStringLiteral("done")},
-                              {QStringLiteral("Сделать"), QStringLiteral("cnt_done")},
-                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
-                              {QStringLiteral("Резерв"), QStringLiteral("yesno")},
-                              {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), A::Auto, 100},
-                              {QStringLiteral("Потреб. краски"), QStringLiteral("ral_need")},
-                              {QStringLiteral("Склад краска"), QStringLiteral("stk_ral")},
-                              {QStringLiteral("ТМЦ"), QStringLiteral("gds_s_caption"), A::Auto, 140},
-                              {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
-                              {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
-                              {QStringLiteral("Принято"), QStringLiteral("yesno_stk")}},
-                             1200, 460);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Очистить работы"));
-    Button2 = zparts::button("Button2", QStringLiteral("На склад"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button2}, Button4));
+    setList(app_spec);
+    Button1 = addButton("Button1", QStringLiteral("Очистить работы"));
+    Button2 = addButton("Button2", QStringLiteral("На склад"));
     Button1->setVisible(false);
-
     setDefaultButton(Button2);
-    zparts::closesScreen(this, Button4);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
 }

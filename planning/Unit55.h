@@ -2,16 +2,9 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm55 : public zui::TForm {
+class TForm55 : public zui::GridScreen {
     Q_OBJECT
 public:
     explicit TForm55(QWidget* parent = nullptr);
@@ -25,10 +18,8 @@ public:
     zdb::Query* purchase_doc;
     zdb::Query* smena;
 
-    zui::DBGrid* DBGridEh1;
     QPushButton* Button1;  // "Очистить работы", shown only when opened from the production board
     QPushButton* Button2;  // "На склад"
-    QPushButton* Button4;  // "Выход"
 };
 
 extern TForm55* Form55;

@@ -1,5 +1,6 @@
 #include "Unit11.h"
 
+#include "Unit5.h"
 #include "Unit6.h"
 #include "zui_parts.h"
 
@@ -170,6 +171,31 @@ TForm11::TForm11(QWidget* parent) : zui::TForm(parent) {
 
     setDefaultButton(Button1);
     zparts::closesScreen(this, Button2);
+    zui::on(Button3, &QPushButton::clicked, this, &TForm11::Button3Click);
 
     setupScreen(zui::Placement::CentredOnDesktop);
+}
+
+void TForm11::Button3Click() { pickPerson(true); }
+
+int TForm11::pickPerson(bool hideAdd) {
+    unsigned look = zui::Look::ChooseCaption | zui::Look::HideDelete | zui::Look::ChooseDefault | zui::Look::ShowFilter;
+    if (hideAdd) look |= zui::Look::HideAdd;
+    Form5->showAsPicker(11, look, 0, [this](zdb::Dataset& people) {
+        if (people.isEmpty()) {
+            Form5->picked = 0;
+            return true;
+        }
+        const int id = int(people.fieldByName(QStringLiteral("id")).asInteger());
+        if (record_worker == 0) Edit1->setText(people.fieldByName(QStringLiteral("s_caption")).asString().trimmed());
+        if (id == record_worker) {
+            Form5->picked = 0;
+        } else {
+            w_id = id;
+            brigade_member = id;
+            Form5->picked = 1;
+        }
+        return true;
+    });
+    return Form5->picked;
 }

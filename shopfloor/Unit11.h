@@ -81,6 +81,12 @@ public:
     zdb::Command* ins_person;
     zdb::Command* save_all;
     zdb::Command* SmenaIU;
+
+    // The worker picker ("..." beside the worker; the brigade's "Добавить" keeps
+    // the list's own "Добавить"). Returns the picker's 'picked': 1 when a
+    // person other than the record's worker was chosen.
+    int pickPerson(bool hideAdd);
+    void Button3Click();
 };
 
 extern TForm11* Form11;

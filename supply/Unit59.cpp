@@ -1,9 +1,6 @@
 #include "Unit59.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QPushButton>
 
 #include <cmath>
 
@@ -22,19 +19,15 @@ const char* kGdsNeeded =
 
 }  // namespace
 
-TForm59::TForm59(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form59"));
-    setWindowTitle(QStringLiteral("Потребность ТМЦ (59)"));
-
+TForm59::TForm59(QWidget* parent)
+    : zui::GridScreen({"Form59", QStringLiteral("Потребность ТМЦ (59)"), zui::Placement::CentredOnDesktop, nullptr, 640, 420},
+                      {{QStringLiteral("ТМЦ"), QStringLiteral("marka"), zui::DBGrid::Align::Auto, 260},
+                       {QStringLiteral("Общая потреб."), QStringLiteral("all_gds_need"), zui::DBGrid::Align::Auto, 110},
+                       {QStringLiteral("На складах"), QStringLiteral("gds_stk"), zui::DBGrid::Align::Auto, 110},
+                       {QStringLiteral("Купить"), QStringLiteral("gds_need"), zui::DBGrid::Align::Auto, 110}},
+                      parent) {
     gds_needed = ownQuery(this, "gds_needed", QString::fromUtf8(kGdsNeeded));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", gds_needed,
-                             {{QStringLiteral("ТМЦ"), QStringLiteral("marka"), A::Auto, 260},
-                              {QStringLiteral("Общая потреб."), QStringLiteral("all_gds_need"), A::Auto, 110},
-                              {QStringLiteral("На складах"), QStringLiteral("gds_stk"), A::Auto, 110},
-                              {QStringLiteral("Купить"), QStringLiteral("gds_need"), A::Auto, 110}},
-                             640, 420);
+    setList(gds_needed);
     // What is to buy in red, what lies in excess in green; a shortfall that
     // rounds to nothing is not marked (halves to the even neighbour).
     DBGridEh1->setRowColors([this](int row) {
@@ -51,10 +44,4 @@ TForm59::TForm59(QWidget* parent) : zui::TForm(parent) {
         }
         return c;
     });
-
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    zparts::layOutList(this, DBGridEh1, {}, Button4);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
 }

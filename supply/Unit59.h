@@ -1,24 +1,15 @@
-// Needs of bought materials against the stock.
+// Needs of bought materials against their stock.
+// The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm59 : public zui::TForm {
+class TForm59 : public zui::GridScreen {
     Q_OBJECT
 public:
     explicit TForm59(QWidget* parent = nullptr);
 
     zdb::Query* gds_needed;
-
-    zui::DBGrid* DBGridEh1;
-    QPushButton* Button4;  // "Выход"
 };
 
 extern TForm59* Form59;

@@ -1,9 +1,7 @@
 #include "Unit60.h"
 
+#include "Unit34.h"
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QPushButton>
 
 TForm60* Form60 = nullptr;
 
@@ -18,31 +16,33 @@ const char* kPurchaseDoc =
 
 }  // namespace
 
-TForm60::TForm60(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form60"));
-    setWindowTitle(QStringLiteral("Завки на закупку (60)"));
-
+TForm60::TForm60(QWidget* parent)
+    : zui::ListScreen({"Form60", QStringLiteral("Завки на закупку (60)"), zui::Placement::CentredOnDesktop, nullptr, {}, {},
+                       zui::FilterBox::KeyMode::ConsumeAll, 1000, 420, false},
+                      {{QStringLiteral("№ заявки"), QStringLiteral("id")},
+                       {QStringLiteral("Исполнитель"), QStringLiteral("s_person_caption"), zui::DBGrid::Align::Auto, 180},
+                       {QStringLiteral("Контрагент"), QStringLiteral("s_jp_caption"), zui::DBGrid::Align::Auto, 220},
+                       {QStringLiteral("Дата поставки"), QStringLiteral("d_in")},
+                       {QStringLiteral("Дата заведения"), QStringLiteral("d_date"), zui::DBGrid::Align::Auto, 130},
+                       {QStringLiteral("Сумма"), QStringLiteral("all_price"), zui::DBGrid::Align::Auto, 100},
+                       {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
+                       {}},
+                      parent) {
     purchase_doc = ownQuery(this, "purchase_doc", QString::fromUtf8(kPurchaseDoc));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", purchase_doc,
-                             {{QStringLiteral("№ заявки"), QStringLiteral("id")},
-                              {QStringLiteral("Исполнитель"), QStringLiteral("s_person_caption"), A::Auto, 180},
-                              {QStringLiteral("Контрагент"), QStringLiteral("s_jp_caption"), A::Auto, 220},
-                              {QStringLiteral("Дата поставки"), QStringLiteral("d_in")},
-                              {QStringLiteral("Дата заведения"), QStringLiteral("d_date"), A::Auto, 130},
-                              {QStringLiteral("Сумма"), QStringLiteral("all_price"), A::Auto, 100},
-                              {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
-                              {}},
-                             1000, 420);
+    setList(purchase_doc);
     DBGridEh1->setCellButton(2);
+    zui::on(DBGridEh1, &zui::DBGrid::cellButtonClicked, this, &TForm60::DBGridEh1CellButtonClick);
+}
 
-    Button1 = zparts::button("Button1", QStringLiteral("Добавить"));
-    Button2 = zparts::button("Button2", QStringLiteral("Изменить"));
-    Button3 = zparts::button("Button3", QStringLiteral("Удалить"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    zparts::layOutList(this, DBGridEh1, {Button1, Button2, Button3}, Button4, Button1);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+void TForm60::DBGridEh1CellButtonClick(int column) {
+    if (column != 2) return;
+    Form34->showAsPicker(60, 0, 0, [this](zdb::Dataset& counterparties) {
+        // Without a current request there is nothing to give the counterparty to.
+        if (!counterparties.isEmpty() && purchase_doc->active() && !purchase_doc->isEmpty()) {
+            DataModule6->cmd_all->execute(QStringLiteral("UPDATE stk_purchase.purchase_doc SET id_jur_person=") +
+                                          zui::idOf(&counterparties) + " where id=" + zui::idOf(purchase_doc));
+            zui::reopenKeepingRow(purchase_doc);
+        }
+        return true;
+    });
 }

@@ -2,27 +2,18 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm60 : public zui::TForm {
+class TForm60 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm60(QWidget* parent = nullptr);
 
     zdb::Query* purchase_doc;
 
-    zui::DBGrid* DBGridEh1;
-    QPushButton* Button1;  // "Добавить"
-    QPushButton* Button2;  // "Изменить"
-    QPushButton* Button3;  // "Удалить"
-    QPushButton* Button4;  // "Выход"
+    // The cell button of the counterparty column: the counterparty picker, whose
+    // choice goes into the current request at once.
+    void DBGridEh1CellButtonClick(int column);
 };
 
 extern TForm60* Form60;

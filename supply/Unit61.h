@@ -1,15 +1,10 @@
 // Header editor of a purchase request: executor, counterparty, delivery day.
-// The screen's actions come with its own issue.
+// The save comes with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
+#include "zui_screens.h"
 
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-
-class TForm61 : public zui::TForm {
+class TForm61 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm61(QWidget* parent = nullptr);
@@ -24,8 +19,10 @@ public:
     QLineEdit* Edit1;  // "Контрагент:"
     QPushButton* Button3;
     zui::DatePicker* DateTimePicker1;  // "Дата поставки:"
-    QPushButton* Button1;  // "Записать"
-    QPushButton* Button2;  // "Отмена"
+
+    // The person picker and the counterparty picker.
+    void Button5Click();
+    void Button3Click();
 };
 
 extern TForm61* Form61;

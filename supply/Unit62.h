@@ -2,23 +2,16 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm62 : public zui::TForm {
+class TForm62 : public zui::DocumentScreen {
     Q_OBJECT
 public:
     explicit TForm62(QWidget* parent = nullptr);
 
     // The request whose lines are shown.
     int id_purchase_doc_sel = 0;
+
     zdb::Query* purchase_spec;
 
     // The request's header, from the current row of the request list.

@@ -1,19 +1,10 @@
 // Editor of a new line of a purchase request.
-// The screen's actions come with its own issue.
+// The save comes with its own issue.
 #pragma once
 
-#include "zui_form.h"
+#include "zui_screens.h"
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm63 : public zui::TForm {
+class TForm63 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm63(QWidget* parent = nullptr);
@@ -31,8 +22,9 @@ public:
     QLineEdit* Edit3;      // "Количество:"
     QLabel* Label2;        // the item's unit
     QLineEdit* Edit1;      // "Цена:"
-    QPushButton* Button1;  // "Записать"
-    QPushButton* Button2;  // "Отмена"
+
+    // The item picker over the bought materials.
+    void Button5Click();
 };
 
 extern TForm63* Form63;

@@ -1,9 +1,6 @@
 #include "Unit65.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QPushButton>
 
 TForm65* Form65 = nullptr;
 
@@ -19,27 +16,18 @@ const char* kPurchaseSpec =
 
 }  // namespace
 
-TForm65::TForm65(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form65"));
-    setWindowTitle(QStringLiteral("Заявки на закупку (65)"));
-
+TForm65::TForm65(QWidget* parent)
+    : zui::GridScreen({"Form65", QStringLiteral("Заявки на закупку (65)"), zui::Placement::CentredOnDesktop, nullptr, 720, 400},
+                      {{QStringLiteral("Наименование"), QStringLiteral("ii_s_caption"), zui::DBGrid::Align::Auto, 240},
+                       {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
+                       {QStringLiteral("Количество"), QStringLiteral("cnt"), zui::DBGrid::Align::Auto, 90},
+                       {QStringLiteral("Заявка"), QStringLiteral("id_purchase_doc")},
+                       {QStringLiteral("Цена"), QStringLiteral("gds_price"), zui::DBGrid::Align::Auto, 100},
+                       {QStringLiteral("Состояние"), QStringLiteral("s_state"), zui::DBGrid::Align::Auto, 110}},
+                      parent) {
     purchase_spec = ownQuery(this, "purchase_spec", QString::fromUtf8(kPurchaseSpec));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", purchase_spec,
-                             {{QStringLiteral("Наименование"), QStringLiteral("ii_s_caption"), A::Auto, 240},
-                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_s_caption")},
-                              {QStringLiteral("Количество"), QStringLiteral("cnt"), A::Auto, 90},
-                              {QStringLiteral("Заявка"), QStringLiteral("id_purchase_doc")},
-                              {QStringLiteral("Цена"), QStringLiteral("gds_price"), A::Auto, 100},
-                              {QStringLiteral("Состояние"), QStringLiteral("s_state"), A::Auto, 110}},
-                             720, 400);
+    setList(purchase_spec);
     DBGridEh1->setMultiSelect(true);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Выбрать"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    zparts::layOutList(this, DBGridEh1, {Button1}, Button4, Button1);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    Button1 = addButton("Button1", QStringLiteral("Выбрать"));
+    setDefaultButton(Button1);
 }

@@ -2,21 +2,15 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
+#include "zui_screens.h"
 
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-
-class TForm66 : public zui::TForm {
+class TForm66 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm66(QWidget* parent = nullptr);
 
     QGroupBox* GroupBox1;  // captioned with the line's item
     QLineEdit* Edit1;      // "Цена:"
-    QPushButton* Button1;  // "Записать"
-    QPushButton* Button2;  // "Отмена"
 };
 
 extern TForm66* Form66;

@@ -2,27 +2,14 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm37 : public zui::TForm {
+class TForm37 : public zui::ListScreen {
     Q_OBJECT
 public:
     explicit TForm37(QWidget* parent = nullptr);
 
     zdb::Query* cnt_order_in;
-
-    zui::DBGrid* DBGridEh1;
-    QPushButton* Button1;  // "Добавить"
-    QPushButton* Button2;  // "Изменить"
-    QPushButton* Button3;  // "Удалить"
-    QPushButton* Button4;  // "Выход"
 };
 
 extern TForm37* Form37;

@@ -1,13 +1,6 @@
 #include "Unit38.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 TForm38* Form38 = nullptr;
 
@@ -28,38 +21,28 @@ const char* kPriceStock =
 
 }  // namespace
 
-TForm38::TForm38(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form38"));
-    setWindowTitle(QStringLiteral("Ведение спецификаций (38)"));
-
+TForm38::TForm38(QWidget* parent)
+    : zui::DocumentScreen({"Form38", QStringLiteral("Ведение спецификаций (38)"), QStringLiteral("Приходный ордер")}, parent) {
     spec_in = ownQuery(this, "spec_in", QString::fromUtf8(kSpecIn));
     cnt_stock = ownQuery(this, "cnt_stock", QString::fromUtf8(kCntStock));
     price_stock = ownQuery(this, "price_stock", QString::fromUtf8(kPriceStock));
 
-    zdb::Query* order = DataModule6->stock_in;
-    DBText1 = zparts::dataText("DBText1", order, QStringLiteral("id"));
-    DBText2 = zparts::dataText("DBText2", order, QStringLiteral("date_in"));
-    DBText3 = zparts::dataText("DBText3", order, QStringLiteral("jp_caption"), 300);
-    DBText4 = zparts::dataText("DBText4", order, QStringLiteral("id_accomp_doc"));
-    DBText5 = zparts::dataText("DBText5", order, QStringLiteral("dep_caption"), 300);
-
-    auto* header = new QGroupBox(QStringLiteral("Приходный ордер"));
-    auto* fields = new QGridLayout(header);
-    zparts::addRow(fields, 0, new QLabel(QStringLiteral("Номер:")), DBText1);
-    zparts::addRow(fields, 1, new QLabel(QStringLiteral("Дата:")), DBText2);
-    zparts::addRow(fields, 2, new QLabel(QStringLiteral("Контрагент:")), DBText3);
-    zparts::addRow(fields, 3, new QLabel(QStringLiteral("Сопроводит. док-т:")), DBText4);
-    zparts::addRow(fields, 4, new QLabel(QStringLiteral("Спецификация:")), DBText5);
+    DBText1 = headerField("DBText1", QStringLiteral("Номер:"), QStringLiteral("id"));
+    DBText2 = headerField("DBText2", QStringLiteral("Дата:"), QStringLiteral("date_in"));
+    DBText3 = headerField("DBText3", QStringLiteral("Контрагент:"), QStringLiteral("jp_caption"), 300);
+    DBText4 = headerField("DBText4", QStringLiteral("Сопроводит. док-т:"), QStringLiteral("id_accomp_doc"));
+    DBText5 = headerField("DBText5", QStringLiteral("Спецификация:"), QStringLiteral("dep_caption"), 300);
+    bindHeader(DataModule6->stock_in);
 
     using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", spec_in,
-                             {{QStringLiteral("ТМЦ"), QStringLiteral("marka"), A::Auto, 240},
-                              {QStringLiteral("Кол-во"), QStringLiteral("cnt_gds"), A::Auto, 90},
-                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_caption")},
-                              {QStringLiteral("Цена"), QStringLiteral("price"), A::Auto, 90},
-                              {QStringLiteral("Сумма"), QStringLiteral("summa"), A::Auto, 100},
-                              {QString(), QStringLiteral("plus"), A::Centre, 40}},
-                             700, 300);
+    DBGridEh1 = linesGrid("DBGridEh1", spec_in,
+                          {{QStringLiteral("ТМЦ"), QStringLiteral("marka"), A::Auto, 240},
+                           {QStringLiteral("Кол-во"), QStringLiteral("cnt_gds"), A::Auto, 90},
+                           {QStringLiteral("Ед. изм."), QStringLiteral("msm_caption")},
+                           {QStringLiteral("Цена"), QStringLiteral("price"), A::Auto, 90},
+                           {QStringLiteral("Сумма"), QStringLiteral("summa"), A::Auto, 100},
+                           {QString(), QStringLiteral("plus"), A::Centre, 40}},
+                          700, 300);
     // Lines not yet accepted stand out.
     DBGridEh1->setRowColors([this](int row) {
         zui::DBGrid::RowColors c;
@@ -72,14 +55,5 @@ TForm38::TForm38(QWidget* parent) : zui::TForm(parent) {
     Button3 = zparts::button("Button3", QStringLiteral("Удалить"));
     Button2 = zparts::button("Button2", QStringLiteral("Заявка"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(header);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button3, Button2}, Button4));
-
-    setDefaultButton(Button2);
-    zparts::closesScreen(this, Button4);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    buttons({Button1, Button3, Button2}, Button4, Button2);
 }

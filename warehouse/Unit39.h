@@ -2,18 +2,12 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
-
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
+#include "zui_screens.h"
 
 namespace zdb {
-class Query;
 }
 
-class TForm39 : public zui::TForm {
+class TForm39 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm39(QWidget* parent = nullptr);
@@ -27,8 +21,6 @@ public:
     zui::DatePicker* DateTimePicker1;  // "Дата:"
     QLineEdit* Edit2;                  // "Сопроводит. док-т:"
     zui::LookupBox* LCB_department;    // "Склад:"
-    QPushButton* Button1;              // "Записать"
-    QPushButton* Button2;              // "Отмена"
 };
 
 extern TForm39* Form39;

@@ -1,37 +1,48 @@
 #include "Unit40.h"
 
-#include "zui_parts.h"
+#include "Unit3.h"
+#include "Unit6.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 TForm40* Form40 = nullptr;
 
-TForm40::TForm40(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form40"));
-    setWindowTitle(QStringLiteral("Ведение спецификации (40)"));
+namespace {
 
-    GroupBox1 = zparts::named(new QGroupBox(QStringLiteral("Приходный ордер № ")), "GroupBox1");
-    Edit2 = zparts::edit("Edit2", true);
-    Edit2->setMinimumWidth(260);
-    Button5 = zparts::ellipsis("Button5");
+const char* kItems =
+    "SELECT os.s_caption as s_type, ii.marka, massa, width, ral, ral_cons, thick, ii.id, id_nom,  n.s_caption s_nom, ii.id_type, "
+    "ii.id_msm, (select count(pt.id) from  mnf_proc_tech.proc_tech pt where pt.id_inventory_items = ii.id) as tp_cnt, "
+    "(CASE ral WHEN true THEN '+' END) as s_ral, m.s_identification, n.s_caption, NULL as s_caption_gds, 0::t_id as id_gds, "
+    "0.0 as cost_price FROM cmn_inventory_items.inventory_items ii left join cmn_inventory_items.nomenclature n on  "
+    "ii.id_nom = n.id left join cmn_msm.msm m on ii.id_msm = m.id left join mnf_operation.operation_state os on "
+    "os.id = ii.id_type where ii.id_type != 1  order by ii.marka";
+
+}  // namespace
+
+TForm40::TForm40(QWidget* parent)
+    : zui::EditorScreen({"Form40", QStringLiteral("Ведение спецификации (40)"), zui::Placement::CentredOnDesktop, DataModule6->ADO_DB,
+                         QStringLiteral("Приходный ордер № ")},
+                        parent) {
+    GroupBox1 = group();
+    std::tie(Edit2, Button5) = addPicked("Edit2", "Button5", QStringLiteral("ТМЦ:"), 260);
     Edit3 = zparts::edit("Edit3");
     Label5 = zparts::label("Label5", QString());
-    Edit1 = zparts::edit("Edit1");
+    addRow(QStringLiteral("Количество:"), Edit3, Label5);
+    Edit1 = addEdit("Edit1", QStringLiteral("Цена:"), 120);
     for (QLineEdit* e : {Edit3, Edit1}) zui::setKeyFilter(e, zui::Keys::DigitsCommaPoint);
+    zui::on(Button5, &QPushButton::clicked, this, &TForm40::Button5Click);
+}
 
-    auto* fields = new QGridLayout(GroupBox1);
-    zparts::addRow(fields, 0, new QLabel(QStringLiteral("ТМЦ:")), Edit2, Button5);
-    zparts::addRow(fields, 1, new QLabel(QStringLiteral("Количество:")), Edit3, Label5);
-    zparts::addRow(fields, 2, new QLabel(QStringLiteral("Цена:")), Edit1);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Записать"));
-    Button2 = zparts::button("Button2", QStringLiteral("Отмена"));
-
-    zparts::layOutEditor(this, GroupBox1, Button1, Button2);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+void TForm40::Button5Click() {
+    Form3->pick(4, QString::fromUtf8(kItems),
+                zui::Look::ChooseCaption | zui::Look::HideAdd | zui::Look::HideDelete | zui::Look::ChooseDefault,
+                zui::Undo::Buttons, [this](zdb::Dataset& items) {
+                    if (items.isEmpty()) return false;
+                    Edit2->setText(items.fieldByName(QStringLiteral("marka")).asString().trimmed());
+                    id_ii_sel = int(items.fieldByName(QStringLiteral("id")).asInteger());
+                    id_msm_sel = int(items.fieldByName(QStringLiteral("id_msm")).asInteger());
+                    Label5->setText(items.fieldByName(QStringLiteral("s_identification")).asString().trimmed());
+                    return true;
+                });
 }

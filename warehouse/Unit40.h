@@ -2,14 +2,9 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
+#include "zui_screens.h"
 
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
-class TForm40 : public zui::TForm {
+class TForm40 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm40(QWidget* parent = nullptr);
@@ -24,8 +19,9 @@ public:
     QLineEdit* Edit3;      // "Количество:"
     QLabel* Label5;        // the item's unit
     QLineEdit* Edit1;      // "Цена:"
-    QPushButton* Button1;  // "Записать"
-    QPushButton* Button2;  // "Отмена"
+
+    // The item picker over every item but the products.
+    void Button5Click();
 };
 
 extern TForm40* Form40;

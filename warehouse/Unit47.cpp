@@ -1,9 +1,6 @@
 #include "Unit47.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QPushButton>
 
 TForm47* Form47 = nullptr;
 
@@ -26,31 +23,23 @@ const char* kRalPrice =
 
 }  // namespace
 
-TForm47::TForm47(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form47"));
-    setWindowTitle(QStringLiteral("Потребность ТМЦ (47)"));
+using A = zui::DBGrid::Align;
 
+TForm47::TForm47(QWidget* parent)
+    : zui::GridScreen({"Form47", QStringLiteral("Потребность ТМЦ (47)"), zui::Placement::CentredOnDesktop, DataModule6->spec_out, 980, 420},
+                      {{QStringLiteral("Марка"), QStringLiteral("marka"), A::Auto, 220},
+                       {QStringLiteral("Склад отгрузки"), QStringLiteral("s_caption"), A::Auto, 180},
+                       {QStringLiteral("Количество"), QStringLiteral("cnt_gds"), A::Auto, 90},
+                       {QStringLiteral("Ед. изм."), QStringLiteral("msm_caption")},
+                       {QStringLiteral("Дата"), QStringLiteral("d_datetime"), A::Auto, 130},
+                       {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
+                       {QStringLiteral("Стр. спец."), QStringLiteral("id_app_spec")},
+                       {QStringLiteral("Отпущено"), QStringLiteral("yesno")}},
+                      parent) {
     tp_operation = ownQuery(this, "tp_operation", QString::fromUtf8(kTpOperation));
     ral_stk = ownQuery(this, "ral_stk", QString::fromUtf8(kRalStk));
     ral_price = ownQuery(this, "ral_price", QString::fromUtf8(kRalPrice));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", DataModule6->spec_out,
-                             {{QStringLiteral("Марка"), QStringLiteral("marka"), A::Auto, 220},
-                              {QStringLiteral("Склад отгрузки"), QStringLiteral("s_caption"), A::Auto, 180},
-                              {QStringLiteral("Количество"), QStringLiteral("cnt_gds"), A::Auto, 90},
-                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_caption")},
-                              {QStringLiteral("Дата"), QStringLiteral("d_datetime"), A::Auto, 130},
-                              {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
-                              {QStringLiteral("Стр. спец."), QStringLiteral("id_app_spec")},
-                              {QStringLiteral("Отпущено"), QStringLiteral("yesno")}},
-                             980, 420);
     DBGridEh1->setCellButton(1);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Отгрузить"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    zparts::layOutList(this, DBGridEh1, {Button1}, Button4, Button1);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    Button1 = addButton("Button1", QStringLiteral("Отгрузить"));
+    setDefaultButton(Button1);
 }

@@ -2,16 +2,9 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_form.h"
-#include "zui_grid.h"
+#include "zui_screens.h"
 
-class QPushButton;
-
-namespace zdb {
-class Query;
-}
-
-class TForm47 : public zui::TForm {
+class TForm47 : public zui::GridScreen {
     Q_OBJECT
 public:
     explicit TForm47(QWidget* parent = nullptr);
@@ -20,9 +13,7 @@ public:
     zdb::Query* ral_stk;
     zdb::Query* ral_price;
 
-    zui::DBGrid* DBGridEh1;
     QPushButton* Button1;  // "Отгрузить"
-    QPushButton* Button4;  // "Выход"
 };
 
 extern TForm47* Form47;

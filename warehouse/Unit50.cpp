@@ -1,9 +1,6 @@
 #include "Unit50.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QPushButton>
 
 TForm50* Form50 = nullptr;
 
@@ -16,30 +13,23 @@ const char* kStock =
 
 }  // namespace
 
-TForm50::TForm50(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form50"));
-    setWindowTitle(QStringLiteral("Склад ГП (50)"));
+using A = zui::DBGrid::Align;
 
+TForm50::TForm50(QWidget* parent)
+    : zui::GridScreen({"Form50", QStringLiteral("Склад ГП (50)"), zui::Placement::CentredOnDesktop, nullptr, 920, 420},
+                      {{QStringLiteral("Продукция"), QStringLiteral("ii_caption"), A::Auto, 220},
+                       {QStringLiteral("Склад"), QStringLiteral("d_caption"), A::Auto, 160},
+                       {QStringLiteral("Кол-во"), QStringLiteral("count"), A::Auto, 80},
+                       {QStringLiteral("Резерв"), QStringLiteral("reserve"), A::Auto, 80},
+                       {QStringLiteral("Остаток"), QStringLiteral("balance"), A::Auto, 80},
+                       {QStringLiteral("Себестоимость"), QStringLiteral("price")},
+                       {QStringLiteral("МТР"), QStringLiteral("gds_price"), A::Auto, 80},
+                       {QStringLiteral("Работа"), QStringLiteral("job_price"), A::Auto, 80}},
+                      parent) {
     stock = ownQuery(this, "stock", QString::fromUtf8(kStock));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", stock,
-                             {{QStringLiteral("Продукция"), QStringLiteral("ii_caption"), A::Auto, 220},
-                              {QStringLiteral("Склад"), QStringLiteral("d_caption"), A::Auto, 160},
-                              {QStringLiteral("Кол-во"), QStringLiteral("count"), A::Auto, 80},
-                              {QStringLiteral("Резерв"), QStringLiteral("reserve"), A::Auto, 80},
-                              {QStringLiteral("Остаток"), QStringLiteral("balance"), A::Auto, 80},
-                              {QStringLiteral("Себестоимость"), QStringLiteral("price")},
-                              {QStringLiteral("МТР"), QStringLiteral("gds_price"), A::Auto, 80},
-                              {QStringLiteral("Работа"), QStringLiteral("job_price"), A::Auto, 80}},
-                             920, 420);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Приход"));
-    Button3 = zparts::button("Button3", QStringLiteral("Расход"));
-    Button2 = zparts::button("Button2", QStringLiteral("Перемещение"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    zparts::layOutList(this, DBGridEh1, {Button1, Button3, Button2}, Button4, Button1);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    setList(stock);
+    Button1 = addButton("Button1", QStringLiteral("Приход"));
+    Button3 = addButton("Button3", QStringLiteral("Расход"));
+    Button2 = addButton("Button2", QStringLiteral("Перемещение"));
+    setDefaultButton(Button1);
 }

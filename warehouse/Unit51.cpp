@@ -1,9 +1,6 @@
 #include "Unit51.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QPushButton>
 
 TForm51* Form51 = nullptr;
 
@@ -19,28 +16,18 @@ const char* kCntOrderIn =
 
 }  // namespace
 
-TForm51::TForm51(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form51"));
-    setWindowTitle(QStringLiteral("Приход ГП (51)"));
+using A = zui::DBGrid::Align;
 
+TForm51::TForm51(QWidget* parent)
+    : zui::ListScreen({"Form51", QStringLiteral("Приход ГП (51)"), zui::Placement::CentredOnDesktop, nullptr, {}, {},
+                       zui::FilterBox::KeyMode::ConsumeAll, 680, 400, false},
+                      {{QStringLiteral("Дата"), QStringLiteral("date_in"), A::Auto, 90},
+                      {QStringLiteral("№ ордера"), QStringLiteral("id")},
+                      {QStringLiteral("Подразделение"), QStringLiteral("jp_caption"), A::Auto, 220},
+                      {QStringLiteral("Склад"), QStringLiteral("dep_caption"), A::Auto, 200},
+                      {}},
+                      parent) {
     stock_in = ownQuery(this, "stock_in", QString::fromUtf8(kStockIn));
     cnt_order_in = ownQuery(this, "cnt_order_in", QString::fromUtf8(kCntOrderIn));
-
-    using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", stock_in,
-                             {{QStringLiteral("Дата"), QStringLiteral("date_in"), A::Auto, 90},
-                              {QStringLiteral("№ ордера"), QStringLiteral("id")},
-                              {QStringLiteral("Подразделение"), QStringLiteral("jp_caption"), A::Auto, 220},
-                              {QStringLiteral("Склад"), QStringLiteral("dep_caption"), A::Auto, 200},
-                              {}},
-                             680, 400);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Добавить"));
-    Button2 = zparts::button("Button2", QStringLiteral("Изменить"));
-    Button3 = zparts::button("Button3", QStringLiteral("Удалить"));
-    Button4 = zparts::button("Button4", QStringLiteral("Выход"));
-
-    zparts::layOutList(this, DBGridEh1, {Button1, Button2, Button3}, Button4, Button1);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    setList(stock_in);
 }

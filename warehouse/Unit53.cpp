@@ -2,13 +2,6 @@
 
 #include "Unit51.h"
 #include "Unit6.h"
-#include "zui_parts.h"
-
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 TForm53* Form53 = nullptr;
 
@@ -36,67 +29,43 @@ const char* kStockPrice =
 
 }  // namespace
 
-TForm53::TForm53(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form53"));
-    setWindowTitle(QStringLiteral("Приход готовой продукци (53)"));
-
+TForm53::TForm53(QWidget* parent)
+    : zui::DocumentScreen({"Form53", QStringLiteral("Приход готовой продукци (53)"), QStringLiteral("Приходный ордер")}, parent) {
     spec_in = ownQuery(this, "spec_in", QString::fromUtf8(kSpecIn));
     app_spec_in = ownQuery(this, "app_spec_in", QString::fromUtf8(kAppSpecIn));
     cnt_stock = ownQuery(this, "cnt_stock", QString::fromUtf8(kCntStock));
     stock_price = ownQuery(this, "stock_price", QString::fromUtf8(kStockPrice));
 
-    DBText1 = zparts::dataText("DBText1", nullptr, QString());
-    DBText2 = zparts::dataText("DBText2", nullptr, QString(), 300);
-    DBText3 = zparts::dataText("DBText3", nullptr, QString(), 300);
-
-    auto* header = new QGroupBox(QStringLiteral("Приходный ордер"));
-    auto* fields = new QGridLayout(header);
-    zparts::addRow(fields, 0, new QLabel(QStringLiteral("Дата:")), DBText1);
-    zparts::addRow(fields, 1, new QLabel(QStringLiteral("Подразделение:")), DBText2);
-    zparts::addRow(fields, 2, new QLabel(QStringLiteral("Склад отгрузки:")), DBText3);
+    DBText1 = headerField("DBText1", QStringLiteral("Дата:"), QStringLiteral("date_in"));
+    DBText2 = headerField("DBText2", QStringLiteral("Подразделение:"), QStringLiteral("jp_caption"), 300);
+    DBText3 = headerField("DBText3", QStringLiteral("Склад отгрузки:"), QStringLiteral("dep_caption"), 300);
 
     using A = zui::DBGrid::Align;
-    DBGridEh1 = zparts::grid("DBGridEh1", app_spec_in,
-                             {{QStringLiteral("Продукция"), QStringLiteral("marka"), A::Auto, 240},
-                              {QStringLiteral("Кол-во"), QStringLiteral("done"), A::Auto, 80},
-                              {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), A::Auto, 120},
-                              {QStringLiteral("Работа (р.)"), QStringLiteral("job_price_s"), A::Auto, 90},
-                              {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
-                              {QString(), QStringLiteral("plus"), A::Centre, 40}},
-                             720, 320);
+    DBGridEh1 = linesGrid("DBGridEh1", app_spec_in,
+                          {{QStringLiteral("Продукция"), QStringLiteral("marka"), A::Auto, 240},
+                           {QStringLiteral("Кол-во"), QStringLiteral("done"), A::Auto, 80},
+                           {QStringLiteral("Краска"), QStringLiteral("ral_s_caption"), A::Auto, 120},
+                           {QStringLiteral("Работа (р.)"), QStringLiteral("job_price_s"), A::Auto, 90},
+                           {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")},
+                           {QString(), QStringLiteral("plus"), A::Centre, 40}},
+                          720, 320);
     DBGridEh1->setMultiSelect(true);
-    DBGridEh2 = zparts::grid("DBGridEh2", spec_in,
-                             {{QStringLiteral("Продукция"), QStringLiteral("marka"), A::Auto, 240},
-                              {QStringLiteral("Кол-во"), QStringLiteral("cnt_gds"), A::Auto, 80},
-                              {QStringLiteral("Ед. изм."), QStringLiteral("msm_caption")},
-                              {QStringLiteral("Цена"), QStringLiteral("one_price"), A::Auto, 90},
-                              {QStringLiteral("Сумма"), QStringLiteral("price"), A::Auto, 90},
-                              {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")}},
-                             720, 320);
+    DBGridEh2 = linesGrid("DBGridEh2", spec_in,
+                          {{QStringLiteral("Продукция"), QStringLiteral("marka"), A::Auto, 240},
+                           {QStringLiteral("Кол-во"), QStringLiteral("cnt_gds"), A::Auto, 80},
+                           {QStringLiteral("Ед. изм."), QStringLiteral("msm_caption")},
+                           {QStringLiteral("Цена"), QStringLiteral("one_price"), A::Auto, 90},
+                           {QStringLiteral("Сумма"), QStringLiteral("price"), A::Auto, 90},
+                           {QStringLiteral("Заявка"), QStringLiteral("id_app_doc")}},
+                          720, 320);
+    DBGridEh2->setVisible(false);
 
     Button1 = zparts::button("Button1", QStringLiteral("Принять"));
     Button2 = zparts::button("Button2", QStringLiteral("Принять все"));
     Button3 = zparts::button("Button3", QStringLiteral("Сохранить"));
     Button4 = zparts::button("Button4", QStringLiteral("Отмена"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(header);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addWidget(DBGridEh2, 1);
-    layout->addLayout(zparts::buttonRow({Button1, Button2, Button3}, Button4));
-    DBGridEh2->setVisible(false);
-
-    setDefaultButton(Button1);
-    zparts::closesScreen(this, Button4);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    buttons({Button1, Button2, Button3}, Button4, Button1);
 }
 
-void TForm53::FormCreate() {
-    // The order list is created before this screen.
-    if (!Form51) return;
-    zdb::Query* order = Form51->stock_in;
-    DBText1->setDataField(order, QStringLiteral("date_in"));
-    DBText2->setDataField(order, QStringLiteral("jp_caption"));
-    DBText3->setDataField(order, QStringLiteral("dep_caption"));
-}
+// The order list is created before this screen.
+void TForm53::FormCreate() { bindHeader(Form51->stock_in); }

@@ -2,17 +2,12 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
-#include "zui_grid.h"
-
-class QPushButton;
+#include "zui_screens.h"
 
 namespace zdb {
-class Query;
 }
 
-class TForm53 : public zui::TForm {
+class TForm53 : public zui::DocumentScreen {
     Q_OBJECT
 public:
     explicit TForm53(QWidget* parent = nullptr);

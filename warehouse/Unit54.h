@@ -2,17 +2,12 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
-
-class QGroupBox;
-class QPushButton;
+#include "zui_screens.h"
 
 namespace zdb {
-class Query;
 }
 
-class TForm54 : public zui::TForm {
+class TForm54 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm54(QWidget* parent = nullptr);
@@ -24,8 +19,6 @@ public:
     zui::DatePicker* DateTimePicker1;  // "Дата:"
     zui::LookupBox* LCB_dep_from;      // "Подразделение:"
     zui::LookupBox* LCB_dep_in;        // "Склад отгрузки:"
-    QPushButton* Button1;              // "Записать"
-    QPushButton* Button2;              // "Отмена"
 };
 
 extern TForm54* Form54;

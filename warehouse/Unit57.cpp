@@ -1,10 +1,7 @@
 #include "Unit57.h"
 
 #include "Unit6.h"
-#include "zui_parts.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 
 TForm57* Form57 = nullptr;
@@ -19,24 +16,13 @@ const char* kStkId =
 
 }  // namespace
 
-TForm57::TForm57(QWidget* parent) : zui::TForm(parent) {
-    setObjectName(QStringLiteral("Form57"));
-    setWindowTitle(QStringLiteral("Выбор склада отгрузки (57)"));
-
+TForm57::TForm57(QWidget* parent)
+    : zui::EditorScreen({"Form57", QStringLiteral("Выбор склада отгрузки (57)"), zui::Placement::CentredOnDesktop, DataModule6->ADO_DB,
+                         {}, QStringLiteral("Выход")},
+                        parent) {
     stk_id = ownQuery(this, "stk_id", QString::fromUtf8(kStkId));
-
-    LCB_stk_id = zparts::named(new zui::LookupBox, "LCB_stk_id");
-    LCB_stk_id->setListSource(stk_id, QStringLiteral("id"), QStringLiteral("s_full_caption"));
+    LCB_stk_id = addLookup("LCB_stk_id", QStringLiteral("Склад отгрузки:"), stk_id, QStringLiteral("id"),
+                           QStringLiteral("s_full_caption"));
     LCB_stk_id->setMinimumWidth(380);
-
-    Button1 = zparts::button("Button1", QStringLiteral("Выбрать"));
-    Button2 = zparts::button("Button2", QStringLiteral("Выход"));
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Склад отгрузки:")));
-    row->addWidget(LCB_stk_id, 1);
-
-    zparts::layOutEditor(this, row, Button1, Button2);
-
-    setupScreen(zui::Placement::CentredOnDesktop);
+    Button1->setText(QStringLiteral("Выбрать"));
 }

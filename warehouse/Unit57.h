@@ -2,16 +2,12 @@
 // The screen's actions come with its own issue.
 #pragma once
 
-#include "zui_controls.h"
-#include "zui_form.h"
-
-class QPushButton;
+#include "zui_screens.h"
 
 namespace zdb {
-class Query;
 }
 
-class TForm57 : public zui::TForm {
+class TForm57 : public zui::EditorScreen {
     Q_OBJECT
 public:
     explicit TForm57(QWidget* parent = nullptr);
@@ -19,8 +15,7 @@ public:
     zdb::Query* stk_id;
 
     zui::LookupBox* LCB_stk_id;  // "Склад отгрузки:"
-    QPushButton* Button1;        // "Выбрать"
-    QPushButton* Button2;        // "Выход"
+    // Button1 is "Выбрать", Button2 "Выход".
 };
 
 extern TForm57* Form57;

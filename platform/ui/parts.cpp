@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zparts {
 
@@ -40,7 +39,7 @@ zui::DBGrid* grid(const char* name, zdb::Dataset* dataset, std::initializer_list
         const int col = g->addColumn(c.title, c.field, c.align, buttonColumn && c.width < 0 ? 24 : c.width);
         if (buttonColumn) g->setCellButton(col);
     }
-    g->setDataset(dataset);
+    if (dataset) g->setDataset(dataset);
     g->setMinimumSize(minWidth, minHeight);
     return g;
 }
@@ -72,35 +71,6 @@ QHBoxLayout* editorButtons(QPushButton* save, QPushButton* cancel) {
 void closesScreen(zui::TForm* form, QPushButton* button) {
     zui::on(button, &QPushButton::clicked, form, [form] { form->close(); });
     form->setCancelButton(button);
-}
-
-void layOutList(zui::TForm* form, zui::DBGrid* grid, std::initializer_list<QWidget*> left, QPushButton* exit,
-                QPushButton* enter) {
-    auto* layout = new QVBoxLayout(form);
-    layout->addWidget(grid, 1);
-    layout->addLayout(buttonRow(left, exit));
-    if (enter) form->setDefaultButton(enter);
-    closesScreen(form, exit);
-}
-
-namespace {
-void finishEditor(zui::TForm* form, QVBoxLayout* layout, QPushButton* save, QPushButton* cancel, bool saveIsDefault) {
-    layout->addLayout(editorButtons(save, cancel));
-    if (saveIsDefault) form->setDefaultButton(save);
-    closesScreen(form, cancel);
-}
-}  // namespace
-
-void layOutEditor(zui::TForm* form, QWidget* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault) {
-    auto* layout = new QVBoxLayout(form);
-    layout->addWidget(body);
-    finishEditor(form, layout, save, cancel, saveIsDefault);
-}
-
-void layOutEditor(zui::TForm* form, QLayout* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault) {
-    auto* layout = new QVBoxLayout(form);
-    layout->addLayout(body);
-    finishEditor(form, layout, save, cancel, saveIsDefault);
 }
 
 void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, QWidget* extra) {

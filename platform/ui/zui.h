@@ -6,4 +6,5 @@
 #include "zui_grid.h"
 #include "zui_guard.h"
 #include "zui_msg.h"
+#include "zui_screens.h"
 #include "zui_style.h"

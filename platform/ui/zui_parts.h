@@ -59,17 +59,6 @@ QHBoxLayout* editorButtons(QPushButton* save, QPushButton* cancel);
 // Makes 'button' the screen's way out: it and Esc close the screen.
 void closesScreen(zui::TForm* form, QPushButton* button);
 
-// The usual list screen: 'grid' filling it, 'left' buttons below it and 'exit'
-// at the right, which closes the screen as Esc does; Enter presses 'enter'.
-void layOutList(zui::TForm* form, zui::DBGrid* grid, std::initializer_list<QWidget*> left, QPushButton* exit,
-                QPushButton* enter = nullptr);
-
-// The usual editor frame: 'body' above, the save and cancel buttons at the
-// bottom right; the cancel button and Esc close the screen, Enter presses save
-// when 'saveIsDefault'.
-void layOutEditor(zui::TForm* form, QWidget* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault = true);
-void layOutEditor(zui::TForm* form, QLayout* body, QPushButton* save, QPushButton* cancel, bool saveIsDefault = true);
-
 // A "Label: box" row of an editor group.
 void addRow(QGridLayout* grid, int row, QLabel* caption, QWidget* box, QWidget* extra = nullptr);
 

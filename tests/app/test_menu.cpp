@@ -108,7 +108,10 @@ TEST_F(Menu, AFailingVersionCheckWaitsForItsMessageBeforeTheNextOne) {
     Form1->Timer1Timer();
     zui::hooks::setMessageSink(previous);
     EXPECT_EQ(shown, 1);
-    Form1->Timer1Timer();  // and once it is gone, the check runs again
+    // Once it is gone, the check runs again and shows its error anew.
+    messages.expectError("Нет подключения к базе данных");
+    Form1->Timer1Timer();
+    EXPECT_EQ(messages.texts(), QStringList{"Нет подключения к базе данных"});
 }
 
 }  // namespace

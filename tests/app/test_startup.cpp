@@ -46,6 +46,7 @@ TEST_F(StyleFile, FirstLineNamesTheStyleAndAnUnknownOneKeepsTheLook) {
     session::restoreStyle();
     EXPECT_EQ(zui::currentStyleName().toLower(), "fusion");
     write("NoSuchLook\n");
+    messages.expectError("Стиль \"NoSuchLook\" не найден");
     session::restoreStyle();
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].caption, "Ошибка");

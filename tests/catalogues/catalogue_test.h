@@ -16,7 +16,7 @@ class CatalogueTest : public ScreenTest {
 protected:
     // Opens 'list', shows 'screen' (catalogue mode) running 'script', closes 'list'.
     // The filter box starts empty: screens keep it between showings, tests must not.
-    void showList(zdb::Dataset* list, zcat::CatalogueList* screen, zui::testing::ScriptedModals::Script script) {
+    void showList(zdb::Dataset* list, zui::ListScreen* screen, zui::testing::ScriptedModals::Script script) {
         screen->Edit1->clear();
         screen->Tag = 0;
         list->open();
@@ -27,7 +27,7 @@ protected:
     }
 
     // The editor's script: replaces the text of 'box' and presses "Записать".
-    void saveWith(zcat::CatalogueEditor* editor, QLineEdit* box, const QString& text) {
+    void saveWith(zui::EditorScreen* editor, QLineEdit* box, const QString& text) {
         modals.on(editor->objectName(), [=](zui::TForm&) {
             box->clear();
             typeText(box, text);

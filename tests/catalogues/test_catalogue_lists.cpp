@@ -17,8 +17,8 @@ namespace {
 
 struct Catalogue {
     const char* name;
-    std::function<zcat::CatalogueList*()> list;
-    std::function<zcat::CatalogueEditor*()> editor;
+    std::function<zui::ListScreen*()> list;
+    std::function<zui::EditorScreen*()> editor;
     std::function<QLineEdit*()> nameBox;  // the required box
     std::function<zdb::Dataset*()> dataset;
     QString table;
@@ -45,8 +45,8 @@ class CatalogueLists : public CatalogueTest {};
 TEST_F(CatalogueLists, ChangeKeepsTheRowNumberAddGoesToTheFirstRowApostrophesSave) {
     for (const Catalogue& c : catalogues()) {
         SCOPED_TRACE(c.name);
-        zcat::CatalogueList* list = c.list();
-        zcat::CatalogueEditor* editor = c.editor();
+        zui::ListScreen* list = c.list();
+        zui::EditorScreen* editor = c.editor();
         zdb::Dataset* ds = c.dataset();
         const qlonglong rows = count(c.table);
         int shown = 0;
@@ -62,6 +62,7 @@ TEST_F(CatalogueLists, ChangeKeepsTheRowNumberAddGoesToTheFirstRowApostrophesSav
             // A blank required box is refused and the editor stays open.
             modals.on(editor->objectName(), [&](zui::TForm& f) {
                 c.nameBox()->setText("   ");
+                messages.expectError("Все поля должны быть заполнены!");
                 click(editor->Button1);
                 EXPECT_EQ(messages.texts(), QStringList{"Все поля должны быть заполнены!"});
                 EXPECT_EQ(messages.messages().at(0).caption, "Ошибка");
@@ -84,7 +85,7 @@ TEST_F(CatalogueLists, ChangeKeepsTheRowNumberAddGoesToTheFirstRowApostrophesSav
 TEST_F(CatalogueLists, CancelWritesNothingChangeOnAnEmptyListOpensNothing) {
     for (const Catalogue& c : catalogues()) {
         SCOPED_TRACE(c.name);
-        zcat::CatalogueList* list = c.list();
+        zui::ListScreen* list = c.list();
         const qlonglong rows = count(c.table);
         showList(c.dataset(), list, [&](zui::TForm&) {
             modals.on(c.editor()->objectName(), [&](zui::TForm&) {
@@ -137,6 +138,7 @@ TEST_F(CatalogueLists, DeleteRefusedByTheDatabaseShowsItsMessageAndLeavesTheList
         ASSERT_TRUE(ds->locate("s_caption", QString("Цех металлоконструкций")));  // people work there
         const int recNo = ds->recNo();
         messages.answers.push(true);
+        messages.expectError();  // the database's own text
         click(Form30->Button3);
         ASSERT_EQ(messages.messages().size(), 2u);
         EXPECT_EQ(messages.messages()[1].kind, zui::msg::Kind::Error);
@@ -152,7 +154,7 @@ TEST_F(CatalogueLists, DeleteRefusedByTheDatabaseShowsItsMessageAndLeavesTheList
 TEST_F(CatalogueLists, FilterBoxNarrowsByTheStartOfTheNameAndMovesTheCursor) {
     struct Case {
         const char* name;
-        std::function<zcat::CatalogueList*()> list;
+        std::function<zui::ListScreen*()> list;
         zdb::Dataset* ds;
         QString typed;
         QStringList names;  // s_caption of the rows shown, in list order
@@ -165,7 +167,7 @@ TEST_F(CatalogueLists, FilterBoxNarrowsByTheStartOfTheNameAndMovesTheCursor) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        zcat::CatalogueList* list = c.list();
+        zui::ListScreen* list = c.list();
         showList(c.ds, list, [&](zui::TForm&) {
             const int all = c.ds->recordCount();
             typeText(list->Edit1, c.typed);

@@ -1,8 +1,5 @@
-#include "Unit11.h"
 #include "Unit2.h"
-#include "Unit43.h"
 #include "Unit5.h"
-#include "Unit61.h"
 #include "catalogue_test.h"
 
 namespace {
@@ -16,16 +13,6 @@ protected:
         Form5->Button1->setVisible(true);
         Form5->Button3->setVisible(true);
         showList(DataModule6->workers, Form5, std::move(script));
-    }
-
-    // Shows the list as a picker for 'tag' and chooses the row whose name begins with 'name'.
-    void pick(int tag, const QString& name) {
-        modals.on("Form5", [&](zui::TForm&) {
-            EXPECT_EQ(Form5->Button2->text(), "Выбрать");
-            typeText(Form5->Edit1, name);
-            click(Form5->Button2);
-        });
-        Form5->showAsPicker(tag, zcat::Look::Standard, zcat::Undo::ChooseDefault);
     }
 };
 
@@ -67,6 +54,7 @@ TEST_F(Personnel, MissingFieldWritesNothing) {
             typeText(Form2->Edit1, "Петров");
             typeText(Form2->Edit2, "Иван");
             typeText(Form2->Edit3, "   ");
+            messages.expectError("Все поля должны быть заполнены!");
             click(Form2->Button1);
             EXPECT_TRUE(Form2->isVisible());
         });
@@ -90,57 +78,6 @@ TEST_F(Personnel, ChangeThenCancelKeepsRowNumber) {
     });
 }
 
-TEST_F(Personnel, PickerForShiftEntry) {
-    // Person 8 "Иванов", 9 "Смирнов".
-    struct Case {
-        const char* what;
-        int recordWorker;
-        QString choose;
-        int picked, wId;
-        QString edit1;
-    } cases[] = {
-        {"no saved worker", 0, "Иванов", 1, 8, "Иванов Пётр Сергеевич"},
-        {"the saved worker again", 8, "Иванов", 0, 0, "прежний"},
-        {"another worker joins", 8, "Смирнов", 1, 9, "прежний"},
-        {"empty list", 8, "Нет такого", 0, 0, "прежний"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        Form11->record_worker = c.recordWorker;
-        Form11->w_id = 0;
-        Form11->brigade_member = 0;
-        Form11->Edit1->setText("прежний");
-        Form5->picked = 1;
-        pick(11, c.choose);
-        EXPECT_EQ(Form5->picked, c.picked);
-        EXPECT_EQ(Form11->w_id, c.wId);
-        EXPECT_EQ(Form11->brigade_member, c.wId);
-        EXPECT_EQ(Form11->Edit1->text(), c.edit1);
-        EXPECT_FALSE(DataModule6->workers->active());
-    }
-}
-
-TEST_F(Personnel, PickerForRequestAndPurchaseHeaders) {
-    struct Case {
-        int tag;
-        int* sel;
-        QLineEdit* edit;
-        int held;
-    } cases[] = {
-        {43, &Form43->id_person_sel, Form43->Edit2, 0},
-        {43, &Form43->id_person_sel, Form43->Edit2, 9},  // the one already held still writes the name
-        {61, &Form61->id_person_sel, Form61->Edit2, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.tag);
-        *c.sel = c.held;
-        c.edit->clear();
-        pick(c.tag, "Смирнов");
-        EXPECT_EQ(*c.sel, 9);
-        EXPECT_EQ(c.edit->text(), "Смирнов Алексей Николаевич");
-    }
-}
-
 TEST_F(Personnel, DeleteRefusedByDatabaseLeavesList) {
     // Person 1 has a login: the database refuses.
     const qlonglong before = count("cmn_contractor.person");
@@ -149,6 +86,7 @@ TEST_F(Personnel, DeleteRefusedByDatabaseLeavesList) {
         ASSERT_TRUE(DataModule6->workers->locate("id", 1));
         const int recNo = DataModule6->workers->recNo();
         const int rows = DataModule6->workers->recordCount();
+        messages.expectError();  // the database's own text
         click(Form5->Button3);
         EXPECT_EQ(DataModule6->workers->recordCount(), rows);
         EXPECT_EQ(DataModule6->workers->recNo(), recNo);

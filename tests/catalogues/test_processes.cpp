@@ -106,6 +106,7 @@ TEST_F(Processes, SaveWritesOnlyAChangedHeader) {
         // Name emptied: the message, nothing written, and "Сохранить и выйти" still closes.
         editProcess(3, [&](zui::TForm& f) {
             Form33->Edit3->clear();
+            messages.expectError("Все поля должны быть заполнены.");
             click(Form33->Button4);
             EXPECT_FALSE(f.isVisible());
         });
@@ -193,6 +194,7 @@ TEST_F(Processes, DeleteRefusedByDatabaseLeavesList) {
         ASSERT_TRUE(DataModule6->proc_tech->locate("id", 3));
         const int recNo = DataModule6->proc_tech->recNo();
         const int rows = DataModule6->proc_tech->recordCount();
+        messages.expectError();  // the database's own text
         click(Form4->Button3);
         EXPECT_EQ(DataModule6->proc_tech->recordCount(), rows);
         EXPECT_EQ(DataModule6->proc_tech->recNo(), recNo);

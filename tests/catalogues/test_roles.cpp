@@ -62,6 +62,7 @@ TEST_F(Roles, AddStartsTheRoleTodayAndTheViewListsIt) {
             EXPECT_EQ(Form58->Tag, 0);
             EXPECT_TRUE(Form58->CheckBox1->isChecked());
             typeText(Form58->Edit2, "Контроль д'качества");
+            messages.expectError("Все поля должны быть заполнены!");
             click(Form58->Button1);
             EXPECT_EQ(messages.texts(), QStringList{"Все поля должны быть заполнены!"});
             messages.clear();

@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <stdexcept>
+#include <string>
 
 namespace testdb {
 
@@ -42,8 +43,15 @@ void superuserSql(const QString& sql) {
     p.setArguments({QStringLiteral("psql"), QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
                     QStringLiteral("-d"), QStringLiteral("postgres"), QStringLiteral("-c"), sql});
     p.start();
-    p.waitForFinished(60000);
-    if (p.exitCode() != 0) throw std::runtime_error(p.readAllStandardError().toStdString());
+    // Only a psql that ran to its end with status 0 has done the command.
+    if (!p.waitForStarted(10000)) throw std::runtime_error("psql did not start: " + p.errorString().toStdString());
+    if (!p.waitForFinished(60000)) {
+        p.kill();
+        p.waitForFinished(5000);
+        throw std::runtime_error("psql did not finish within 60 s: " + sql.toStdString());
+    }
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        throw std::runtime_error("psql failed (" + std::to_string(p.exitCode()) + "): " + p.readAllStandardError().toStdString());
 }
 
 }  // namespace testdb

@@ -150,6 +150,16 @@ RecordedMessages::RecordedMessages() {
     ensureApp();
     previous_ = hooks::setMessageSink([this](msg::Kind kind, const QString& caption, const QString& text) {
         messages_.push_back({kind, caption, text});
+        if (kind == msg::Kind::Error) {
+            if (expectedErrors_.empty()) {
+                ADD_FAILURE() << "unexpected error box: " << s(caption) << ": " << s(text);
+            } else {
+                const QString expected = expectedErrors_.front();
+                expectedErrors_.pop_front();
+                if (!expected.isEmpty() && expected != text)
+                    ADD_FAILURE() << "error box " << s(text) << ", expected " << s(expected);
+            }
+        }
         if (kind != msg::Kind::Question) return true;
         if (answers.empty()) {
             ADD_FAILURE() << "question with no answer queued: " << s(caption) << ": " << s(text);
@@ -164,7 +174,11 @@ RecordedMessages::RecordedMessages() {
 RecordedMessages::~RecordedMessages() {
     hooks::setMessageSink(std::move(previous_));
     if (!answers.empty()) ADD_FAILURE() << answers.size() << " answer(s) to questions that were never asked";
+    if (!expectedErrors_.empty())
+        ADD_FAILURE() << expectedErrors_.size() << " expected error box(es) never shown, first: " << s(expectedErrors_.front());
 }
+
+void RecordedMessages::expectError(const QString& text) { expectedErrors_.push_back(text); }
 
 QStringList RecordedMessages::texts() const {
     QStringList out;

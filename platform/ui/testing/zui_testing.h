@@ -73,7 +73,8 @@ struct Message {
 
 // While alive, every zui::msg call is recorded instead of shown; questions take
 // their answers from 'answers' (true for "Да"). A question with no answer left
-// fails the test and gets "Нет".
+// fails the test and gets "Нет". An error box fails the test unless announced
+// with expectError, in the order shown.
 class RecordedMessages {
 public:
     RecordedMessages();
@@ -84,12 +85,17 @@ public:
 
     std::queue<bool> answers;
 
+    // The next error box is expected, with exactly 'text' (any text when empty,
+    // as for a database's own message). Expected boxes never shown fail the test.
+    void expectError(const QString& text = {});
+
     const std::vector<Message>& messages() const { return messages_; }
     QStringList texts() const;
     void clear() { messages_.clear(); }
 
 private:
     std::vector<Message> messages_;
+    std::deque<QString> expectedErrors_;
     hooks::MessageSink previous_;
 };
 

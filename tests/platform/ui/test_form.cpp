@@ -259,6 +259,8 @@ TEST(Guard, AnErrorAbortsTheHandlerIsShownAndTheProgramGoesOn) {
     };
     for (const Case& c : cases) {
         RecordedMessages messages;
+        messages.expectError(c.shown);
+        messages.expectError(c.shown);
         QPushButton button(QStringLiteral("Записать"));
         int before = 0, after = 0;
         zui::on(&button, &QPushButton::clicked, &button, [&] {
@@ -292,6 +294,7 @@ TEST(Guard, HandlersMayTakeFewerArgumentsThanTheSignal) {
     QTimer timer;
     timer.setSingleShot(true);
     zui::on(&timer, &QTimer::timeout, &timer, [] { throw zdb::DbError(QStringLiteral("версия")); });
+    messages.expectError(QStringLiteral("версия"));
     timer.start(0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.messages().empty(); }, 2000));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("версия")});
@@ -303,6 +306,7 @@ TEST(Guard, AnErrorInFormActivateLeavesTheScreenShown) {
     } form;
     form.setObjectName(QStringLiteral("Form45"));
     RecordedMessages messages;
+    messages.expectError(QStringLiteral("нет связи"));
     ScriptedModals scripts;
     bool visible = false;
     scripts.on("Form45", [&](zui::TForm& f) { visible = f.isVisible(); });
@@ -321,6 +325,7 @@ TEST(Messages, QuestionsAreAnsweredFromTheQueueAndEveryBoxIsRecorded) {
     EXPECT_FALSE(zui::msg::question(QStringLiteral("Удалить строку?")));
     zui::msg::warning(QStringLiteral("w"));
     zui::msg::info(QStringLiteral("i"));
+    messages.expectError(QStringLiteral("Все поля должны быть заполнены!"));
     zui::msg::error(QStringLiteral("Все поля должны быть заполнены!"));
 
     ASSERT_EQ(messages.messages().size(), 5u);
@@ -330,6 +335,23 @@ TEST(Messages, QuestionsAreAnsweredFromTheQueueAndEveryBoxIsRecorded) {
     EXPECT_EQ(messages.messages()[3].caption, QStringLiteral("Сообщение"));
     EXPECT_EQ(messages.messages()[4].caption, QStringLiteral("Ошибка"));
     EXPECT_EQ(messages.messages()[4].kind, zui::msg::Kind::Error);
+}
+
+TEST(Messages, AnErrorBoxNobodyAnnouncedFailsTheTest) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            RecordedMessages messages;
+            zui::msg::error(QStringLiteral("ОШИБКА: нет связи"));
+        },
+        "unexpected error box");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            RecordedMessages messages;
+            messages.expectError(QStringLiteral("Все поля должны быть заполнены!"));
+            zui::msg::error(QStringLiteral("Другая ошибка"));
+        },
+        "expected Все поля");
+    EXPECT_NONFATAL_FAILURE({ RecordedMessages messages; messages.expectError(); }, "never shown");
 }
 
 TEST(Messages, AQuestionWithNoAnswerQueuedFailsAndAnswersNo) {
@@ -353,6 +375,7 @@ TEST(Style, UnknownNameShowsAnErrorAndKeepsTheLook) {
     EXPECT_EQ(zui::currentStyleName(), QStringLiteral("Windows"));
     const QColor windowsBase = QApplication::palette().color(QPalette::Base);
 
+    messages.expectError(QStringLiteral("Стиль \"Aqua Graphite\" не найден"));
     EXPECT_FALSE(zui::applyStyle(QStringLiteral("Aqua Graphite")));
     EXPECT_EQ(zui::currentStyleName(), QStringLiteral("Windows"));
     EXPECT_EQ(QApplication::palette().color(QPalette::Base), windowsBase);
