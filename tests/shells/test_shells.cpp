@@ -33,6 +33,7 @@
 #include "Unit66.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -171,3 +172,33 @@ TEST_F(WorkingScreens, BoardOpensTheRequestsWithTheClearingButton) {
     EXPECT_TRUE(Form55->Button1->isHidden());
     EXPECT_FALSE(Form55->app_spec->active());
 }
+
+namespace {
+
+// Pictures of every working screen over the demo data, for a person to look at:
+// ZORNA_SHOTS=<folder> ctest -R test_shells (skipped otherwise).
+TEST_F(ScreenTest, Pictures) {
+    const QString folder = qEnvironmentVariable("ZORNA_SHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "ZORNA_SHOTS not set";
+    QDir().mkpath(folder);
+    DataModule6->app_doc->open();
+    DataModule6->stock_in->open();
+    DataModule6->app_spec->open();
+    DataModule6->stock->open();
+    DataModule6->spec_out->open();
+    for (zui::TForm* f : workingScreens()) {
+        if (auto* g = qobject_cast<zui::GridScreen*>(f)) openWithDefaults(g->list());
+        for (zdb::Dataset* ds : f->findChildren<zdb::Dataset*>()) {
+            try {
+                openWithDefaults(ds);
+            } catch (const zdb::DbError&) {
+            }
+        }
+        modals.on(f->objectName(), [&](zui::TForm& shown) {
+            shown.grab().save(folder + "/" + shown.objectName() + ".png");
+        });
+        f->showModal();
+    }
+}
+
+}  // namespace
