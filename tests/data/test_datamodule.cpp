@@ -124,6 +124,16 @@ TEST_F(DataModule, ShiftListLeavesOutTaAndUnsetMarks) {
     EXPECT_EQ(dm.Smena1->recordCount(), 0);
 }
 
+TEST_F(DataModule, SessionsEndHungWaits) {
+    // Every opening of the shared connection, a user's included, sets the timeouts.
+    dm.ADO_DB->close();
+    dm.ADO_DB->setConnectionString(TDataModule6::connectionString({}, "planner", "planner"));
+    dm.ADO_DB->open();
+    EXPECT_EQ(testdb::scalar(*dm.ADO_DB, "show statement_timeout").toString(), "2min");
+    EXPECT_EQ(testdb::scalar(*dm.ADO_DB, "show lock_timeout").toString(), "15s");
+    EXPECT_EQ(testdb::scalar(*dm.ADO_DB, "select current_user").toString(), "planner");
+}
+
 TEST_F(DataModule, ControlRunsSeveralStatementsAndReadsTheFirstResult) {
     dm.Control->clearSql();
     dm.Control->addSql("select 41 + 1 as answer;");
