@@ -98,7 +98,7 @@ TForm1::TForm1(QWidget* parent) : zui::TForm(parent) {
     QMenu* marketing = MainMenu->addMenu(QStringLiteral("Маркетинг"));
     item(marketing, QStringLiteral("Заявки"), &TForm1::MarketingRequestsClick);
     QMenu* base = MainMenu->addMenu(QStringLiteral("База"));
-    item(base, QStringLiteral("Очистить базу"), &TForm1::ClearDatabaseClick);
+    ClearDatabaseItem = item(base, QStringLiteral("Очистить базу"), &TForm1::ClearDatabaseClick);
     QAction* exitItem = MainMenu->addAction(QStringLiteral("Выход"));
     zui::on(exitItem, &QAction::triggered, this, [this] { close(); });
 
@@ -138,7 +138,7 @@ void TForm1::FormCreate() {
     // The data module and the login screen come into being with the menu window,
     // so that the version check can run from the very start.
     DataModule6 = new TDataModule6(qApp);
-    zui::guard([] { DataModule6->openStoredConnection(); });
+    zui::guard([] { DataModule6->openStoredConnection(session::arguments()); });
     zui::createForm(Form23);
     Timer1->start();
 }
@@ -148,7 +148,17 @@ void TForm1::Timer1Timer() {
     // further ticks must not stack more of them.
     if (checking_) return;
     checking_ = true;
-    zui::guard([this] { VersionCheck(); });
+    zui::guard([this] {
+        // After the server came back the first statement only reconnects;
+        // nobody asked for this check, so it simply runs again.
+        const bool wasLost = DataModule6->ADO_DB->lost();
+        try {
+            VersionCheck();
+        } catch (const zdb::DbError&) {
+            if (!wasLost || DataModule6->ADO_DB->lost()) throw;
+            VersionCheck();
+        }
+    });
     checking_ = false;
 }
 
@@ -165,23 +175,24 @@ void TForm1::VersionCheck() {
         ver->close();
         throw zdb::DbError(QStringLiteral("Таблица ver пуста"));
     }
-    DataModule6->delim = ver->fieldByName(QStringLiteral("delim")).asString();
+    const QString delim = ver->fieldByName(QStringLiteral("delim")).asString();
     const qlonglong d = ver->fieldByName(QStringLiteral("d")).asInteger();
     const qlonglong t = ver->fieldByName(QStringLiteral("t")).asInteger();
+    ver->close();
+    DataModule6->setDelim(delim);
     if (d < build_date || (d == build_date && t < build_time)) {
-        ver->edit();
-        ver->setFieldValue(QStringLiteral("d"), build_date);
-        ver->setFieldValue(QStringLiteral("t"), build_time);
-        ver->post();
+        // Only the server function writes the stamp: it never moves it back.
+        zdb::Command record(DataModule6->ADO_DB);
+        record.setText(QStringLiteral("select record_build(:d::integer, :t::integer)"));
+        record.setParam(QStringLiteral("d"), build_date);
+        record.setParam(QStringLiteral("t"), build_time);
+        record.execute();
     }
     if (d > build_date || (d == build_date && t > build_time)) {
-        ver->close();
         Form23->Timer1->start();
         zui::msg::error(QStringLiteral("Версия программы не соответсвует БД! Запустите программу через 5 мин."));
         session::terminate();
-        return;
     }
-    ver->close();
 }
 
 void TForm1::ClearDatabaseClick() {

@@ -28,6 +28,7 @@ public:
 
     QMenuBar* MainMenu;
     QMenu* MenuCatalogues;  // "Справочники", disabled by the login for some users
+    QAction* ClearDatabaseItem;  // "Очистить базу", offered to administrators only
     QLabel* Image1;
     QPushButton* Button1;  // zero-size cancel button: Esc closes the window
     QTimer* Timer1;

@@ -25,7 +25,9 @@ TForm23::TForm23(QWidget* parent) : zui::TForm(parent) {
     Label1 = new QLabel(QStringLiteral("Логин"), this);
     Edit1 = new QLineEdit(this);
     Label2 = new QLabel(QStringLiteral("Пароль"), this);
-    Edit2 = new QLineEdit(QString::fromLatin1(ServiceCode), this);
+    // Only the demo build offers the service code; a plant's box starts empty.
+    Edit2 = new QLineEdit(ZORNA_DEMO_BUILD ? QString::fromLatin1(ServiceCode) : QString(), this);
+    systemPassword = QStringLiteral(ZORNA_MAVORET);
     Edit2->setEchoMode(QLineEdit::Password);
     Label4 = new QLabel(QStringLiteral("Стиль"), this);
     ComboBox1 = new QComboBox(this);
@@ -87,31 +89,15 @@ void TForm23::Timer1Timer() { session::terminate(); }
 
 QString TForm23::targetConnectionString(const QString& login, const QString& password) {
     const QStringList args = session::arguments();
-    server_.clear();
-    database_.clear();
-    dataSource_.clear();
-    if (args.size() >= 2) {
-        server_ = args[0];
-        database_ = args[1];
-    } else if (args.size() == 1) {
-        dataSource_ = args[0];
-    } else {
-        dataSource_ = QStringLiteral("zorna_erp_dev");
-    }
-    if (!server_.isEmpty() && !database_.isEmpty()) {
+    const TDataModule6::Target t = TDataModule6::target(args);
+    server_ = t.server;
+    database_ = t.database;
+    dataSource_ = t.dataSource;
+    if (t.direct())
         Form1->setWindowTitle(QStringLiteral("ZORNA.ERP (сервер: ") + server_ + QStringLiteral(", БД: ") + database_ + QStringLiteral(")"));
-        return QStringLiteral("DRIVER={PostgreSQL UNICODE};DATABASE=") + database_ + QStringLiteral(";SERVER=") + server_ +
-               QStringLiteral(";PORT=5432;UID=") + login + QStringLiteral(";PWD=") + password + QStringLiteral(";SSLmode=allow;") +
-               QStringLiteral("ReadOnly=0;Protocol=7.4;FakeOidIndex=0;ShowOidColumn=0;RowVersioning=0;ShowSystemTables=0;Fetch=100;"
-                              "UnknownSizes=0;MaxVarcharSize=255;MaxLongVarcharSize=8190;") +
-               QStringLiteral("Debug=0;CommLog=0;UseDeclareFetch=0;TextAsLongVarchar=1;UnknownsAsLongVarchar=0;BoolsAsChar=1;Parse=0;"
-                              "ExtraSysTablePrefixes=;LFConversion=1;UpdatableCursors=1;") +
-               QStringLiteral("TrueIsMinus1=0;BI=0;ByteaAsLongVarBinary=1;UseServerSidePrepare=1;LowerCaseIdentifier=0;D6=-101;"
-                              "OptionalErrors=0;XaOpt=1");
-    }
-    Form1->setWindowTitle(QStringLiteral("ZORNA.ERP (Data Source: ") + dataSource_ + QStringLiteral(")"));
-    return QStringLiteral("Provider=MSDASQL.1;Password=") + password + QStringLiteral(";Persist Security Info=True;User ID=") + login +
-           QStringLiteral(";Data Source=") + dataSource_;
+    else
+        Form1->setWindowTitle(QStringLiteral("ZORNA.ERP (Data Source: ") + dataSource_ + QStringLiteral(")"));
+    return TDataModule6::connectionString(args, login, password);
 }
 
 QString TForm23::targetText() const {
@@ -124,9 +110,10 @@ void TForm23::Button1Click() {
     Form45->current_shift = 1;
     Form45->user_login = Edit1->text().trimmed();
     Form45->user_password = Edit2->text().trimmed();
-    if (Edit2->text().trimmed() == QLatin1String(ServiceCode)) {
+    const bool serviceCode = Edit2->text().trimmed() == QLatin1String(ServiceCode);
+    if (serviceCode) {
         Form45->user_login = QStringLiteral("sys");
-        Form45->user_password = QStringLiteral(ZORNA_MAVORET);
+        Form45->user_password = systemPassword;
     }
 
     zdb::Connection* db = DataModule6->ADO_DB;
@@ -135,19 +122,8 @@ void TForm23::Button1Click() {
         zui::msg::error(QStringLiteral("Подключение к БД отсутсвует (") + targetText() + QStringLiteral(")"));
         session::terminate();
     };
-
-    // The lookup runs on the start-up connection; if that could not be opened
-    // at start-up, it is tried once more here.
-    try {
-        if (!db->connected()) DataModule6->openStoredConnection();
-        zdb::Query* user = DataModule6->user;
-        user->close();
-        user->setParam(QStringLiteral("s_name"), Form45->user_login);
-        user->open();
-        Form45->user_id = int(user->fieldByName(QStringLiteral("id")).asInteger());
-        Form45->person_id = int(user->fieldByName(QStringLiteral("id_person")).asInteger());
-        user->close();
-    } catch (const zdb::DbError&) {
+    // A build without the system account's password has no use for the code.
+    if (serviceCode && systemPassword.isEmpty()) {
         failed();
         return;
     }
@@ -161,7 +137,22 @@ void TForm23::Button1Click() {
         return;
     }
 
-    applyRights(Form45->user_login);
+    // The lookup runs as the user: before the login the client may read nothing but the build stamp.
+    try {
+        zdb::Query* user = DataModule6->user;
+        user->close();
+        user->setParam(QStringLiteral("s_name"), Form45->user_login);
+        user->open();
+        Form45->user_id = int(user->fieldByName(QStringLiteral("id")).asInteger());
+        Form45->person_id = int(user->fieldByName(QStringLiteral("id_person")).asInteger());
+        user->close();
+        applyRights(Form45->user_login);
+    } catch (const zdb::DbError& e) {
+        db->close();
+        zui::msg::error(e.text());
+        session::terminate();
+        return;
+    }
     for (int shift = 1; shift <= 4; ++shift) DataModule6->smena(shift)->setParam(QStringLiteral("OK"), QStringLiteral("ta"));
 
     hide();
@@ -173,11 +164,27 @@ void TForm23::Button1Click() {
 }
 
 void TForm23::applyRights(const QString& login) {
-    const bool restricted = login == QLatin1String("lurevna") || login == QLatin1String("sodira") || login == QLatin1String("ravenko");
+    // The database enforces the rights through group roles; the client shows
+    // what a login may use, by its name as ever or by membership in the group.
+    zdb::Query groups(DataModule6->ADO_DB);
+    groups.setSql(QStringLiteral(
+        "select r.rolname from pg_roles r, pg_roles me where me.rolname = current_user "
+        "and r.rolname in ('zorna_restricted', 'zorna_economist', 'zorna_admin') "
+        "and case when me.rolsuper then r.rolname = 'zorna_admin' else pg_has_role(me.oid, r.oid, 'MEMBER') end"));
+    groups.open();
+    QStringList member;
+    for (groups.first(); !groups.eof(); groups.next()) member << groups.fieldByName(QStringLiteral("rolname")).asString();
+
+    const bool restricted = login == QLatin1String("lurevna") || login == QLatin1String("sodira") || login == QLatin1String("ravenko") ||
+                            member.contains(QLatin1String("zorna_restricted"));
+    const bool economist = login == QLatin1String("econom") || member.contains(QLatin1String("zorna_economist"));
+    const bool admin = member.contains(QLatin1String("zorna_admin"));
+    Form1->ClearDatabaseItem->setVisible(admin);
+    Form1->ClearDatabaseItem->setEnabled(admin);
     Form1->MenuCatalogues->menuAction()->setEnabled(!restricted);
     Form45->Button1->setEnabled(!restricted);
     Form45->Button2->setEnabled(!restricted);
-    if (login == QLatin1String("econom")) {
+    if (economist) {
         Form1->MenuCatalogues->menuAction()->setEnabled(false);
         for (QWidget* w : std::initializer_list<QWidget*>{Form45->Button1, Form45->Button2, Form45->Button8, Form45->RadioButton1,
                                                          Form45->RadioButton2, Form45->RadioButton3, Form45->RadioButton4,

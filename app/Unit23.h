@@ -39,6 +39,9 @@ public:
     QTimer* Timer1;
 
     static constexpr const char* ServiceCode = "3528";
+    // The system account's password when this build was given one; the service
+    // code is refused without it. Tests set it to play either kind of build.
+    QString systemPassword;
 
 private:
     void applyRights(const QString& login);

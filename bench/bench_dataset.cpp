@@ -108,6 +108,9 @@ void BM_Locate(benchmark::State& state) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // The bench builds its own schema: it works as the system account, whose
+    // password scripts/bench hands over for psql as well.
+    TDataModule6::setStoredAccount(QStringLiteral("sys"), qEnvironmentVariable("PGPASSWORD"));
     TDataModule6 dm;
     dm.openStoredConnection();
     conn = dm.ADO_DB;

@@ -2,6 +2,8 @@
 
 #include "zorna_config.h"
 
+#include <QRegularExpression>
+
 TDataModule6* DataModule6 = nullptr;
 
 namespace {
@@ -126,6 +128,7 @@ TDataModule6::TDataModule6(QObject* parent) : QObject(parent) {
     ADO_DB = new zdb::Connection(this);
     ADO_DB->setObjectName(QStringLiteral("ADO_DB"));
     ADO_DB->setConnectionString(storedConnectionString());
+    ADO_DB->setSessionSetup(sessionSetup());
 
     workers = query("workers", QString::fromUtf8(kWorkers));
     Control = query("Control", QString());
@@ -167,15 +170,86 @@ zdb::Query* TDataModule6::query(const char* name, const QString& sql) {
     return q;
 }
 
-QString TDataModule6::storedConnectionString() {
-    return QStringLiteral("Provider=MSDASQL.1;Password=") + QStringLiteral(ZORNA_MAVORET) +
-           QStringLiteral(";Persist Security Info=True;User ID=sys;Data Source=zorna_erp_dev");
+namespace {
+
+QString& storedLogin() {
+    static QString login = QStringLiteral("zorna_startup");
+    return login;
+}
+QString& storedPassword() {
+    static QString password = QStringLiteral(ZORNA_STARTUP_PASSWORD);
+    return password;
 }
 
-void TDataModule6::openStoredConnection() {
+// A value that needs no braces is left as the driver's own strings have it.
+QString plainOrBraced(const QString& v) {
+    static const QRegularExpression special(QStringLiteral("[;{}=\\s]"));
+    return v.contains(special) ? zdb::connectionValue(v) : v;
+}
+
+// TCP keepalive: a dead server or network ends a wait within about a minute.
+const char* kKeepalive = "pqopt={keepalives=1 keepalives_idle=30 keepalives_interval=10 keepalives_count=3 tcp_user_timeout=60000}";
+
+}  // namespace
+
+TDataModule6::Target TDataModule6::target(const QStringList& args) {
+    Target t;
+    if (args.size() >= 2) {
+        t.server = args[0];
+        t.database = args[1];
+    } else if (args.size() == 1) {
+        t.dataSource = args[0];
+    } else {
+        t.dataSource = QStringLiteral("zorna_erp_dev");
+    }
+    return t;
+}
+
+QString TDataModule6::connectionString(const QStringList& args, const QString& login, const QString& password) {
+    const Target t = target(args);
+    if (t.direct())
+        return QStringLiteral("DRIVER={PostgreSQL UNICODE};DATABASE=") + plainOrBraced(t.database) + QStringLiteral(";SERVER=") +
+               plainOrBraced(t.server) + QStringLiteral(";PORT=5432;UID=") + plainOrBraced(login) + QStringLiteral(";PWD=") +
+               zdb::connectionValue(password) + QStringLiteral(";SSLmode=prefer;") +
+               QStringLiteral("ReadOnly=0;Protocol=7.4;FakeOidIndex=0;ShowOidColumn=0;RowVersioning=0;ShowSystemTables=0;Fetch=100;"
+                              "UnknownSizes=0;MaxVarcharSize=255;MaxLongVarcharSize=8190;") +
+               QStringLiteral("Debug=0;CommLog=0;UseDeclareFetch=0;TextAsLongVarchar=1;UnknownsAsLongVarchar=0;BoolsAsChar=1;Parse=0;"
+                              "ExtraSysTablePrefixes=;LFConversion=1;UpdatableCursors=1;") +
+               QStringLiteral("TrueIsMinus1=0;BI=0;ByteaAsLongVarBinary=1;UseServerSidePrepare=1;LowerCaseIdentifier=0;D6=-101;"
+                              "OptionalErrors=0;XaOpt=1;") +
+               QLatin1String(kKeepalive);
+    return QStringLiteral("Provider=MSDASQL.1;Password=") + zdb::connectionValue(password) +
+           QStringLiteral(";Persist Security Info=True;User ID=") + plainOrBraced(login) + QStringLiteral(";Data Source=") +
+           plainOrBraced(t.dataSource) + QLatin1Char(';') + QLatin1String(kKeepalive);
+}
+
+QString TDataModule6::storedConnectionString(const QStringList& args) {
+    return connectionString(args, storedLogin(), storedPassword());
+}
+
+void TDataModule6::setStoredAccount(const QString& login, const QString& password) {
+    storedLogin() = login;
+    storedPassword() = password;
+}
+
+QString TDataModule6::sessionSetup() {
+    return QStringLiteral("SET statement_timeout = '120s'; SET lock_timeout = '15s';");
+}
+
+void TDataModule6::openStoredConnection(const QStringList& args) {
     ADO_DB->close();
-    ADO_DB->setConnectionString(storedConnectionString());
+    ADO_DB->setConnectionString(storedConnectionString(args));
     ADO_DB->open();
+}
+
+void TDataModule6::setDelim(const QString& fromVer) {
+    if (fromVer != QLatin1String(".") && fromVer != QLatin1String(",")) {
+        delim.clear();
+        throw zdb::DbError(QStringLiteral("Десятичный разделитель в таблице ver должен быть «.» или «,», а записано «%1». "
+                                          "Обратитесь к администратору.")
+                               .arg(fromVer.left(40)));
+    }
+    delim = fromVer;
 }
 
 zdb::Query* TDataModule6::smena(int shift) const {
@@ -187,13 +261,44 @@ zdb::Query* TDataModule6::smena(int shift) const {
     }
 }
 
-QString TDataModule6::NumToSql(const QString& text) const {
-    if (text.isEmpty()) return QStringLiteral("0");
-    qsizetype at = text.indexOf(QLatin1Char(','));
-    if (at < 0) at = text.indexOf(QLatin1Char('.'));
-    if (at < 0) return text;
-    QString out = text;
-    out.replace(at, 1, delim);
+QString TDataModule6::NumToSql(const QString& text, bool allowMinus) const {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return QStringLiteral("0");
+    const auto refuse = [&text] {
+        throw zdb::DbError(QStringLiteral("«%1» не является числом").arg(text.left(60)));
+    };
+    if (delim != QLatin1String(".") && delim != QLatin1String(","))
+        throw zdb::DbError(QStringLiteral("Десятичный разделитель базы не прочитан; число не записано"));
+    qsizetype i = 0;
+    const bool negative = t[0] == QLatin1Char('-');
+    if (negative) {
+        if (!allowMinus) throw zdb::DbError(QStringLiteral("«%1»: число не может быть отрицательным").arg(text.left(60)));
+        ++i;
+    }
+    QString whole, fraction;
+    bool separator = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            (separator ? fraction : whole) += c;
+        } else if ((c == QLatin1Char(',') || c == QLatin1Char('.')) && !separator) {
+            separator = true;
+        } else {
+            refuse();
+        }
+    }
+    if (whole.isEmpty() && fraction.isEmpty()) refuse();
+    while (whole.size() > 1 && whole.startsWith(QLatin1Char('0'))) whole.remove(0, 1);
+    if (whole.isEmpty()) whole = QStringLiteral("0");
+    while (fraction.endsWith(QLatin1Char('0'))) fraction.chop(1);
+    QString significant = (whole == QLatin1String("0") ? QString() : whole) + fraction;
+    while (significant.startsWith(QLatin1Char('0'))) significant.remove(0, 1);
+    if (significant.size() > 15)
+        throw zdb::DbError(QStringLiteral("«%1»: больше 15 значащих цифр").arg(text.left(60)));
+    const bool zero = significant.isEmpty();
+    QString out = (negative && !zero) ? QStringLiteral("-") : QString();
+    out += whole;
+    if (!fraction.isEmpty()) out += delim + fraction;
     return out;
 }
 

@@ -9,13 +9,40 @@ class TDataModule6 : public QObject {
 public:
     explicit TDataModule6(QObject* parent = nullptr);
 
-    // The system account through the data source the workstation is set up with.
-    static QString storedConnectionString();
-    void openStoredConnection();
+    // Where the command line points: no argument, the data source zorna_erp_dev;
+    // one, a data source; two or more, a server and a database (port 5432).
+    struct Target {
+        QString server, database, dataSource;
+        bool direct() const { return !server.isEmpty() && !database.isEmpty(); }
+    };
+    static Target target(const QStringList& args);
+    // The connection string for a target and credentials; the password is
+    // braced, and so is a login with ';', '=' or braces, so that no character
+    // of theirs changes an option.
+    static QString connectionString(const QStringList& args, const QString& login, const QString& password);
 
-    // Decimal text to an SQL numeric literal: empty gives "0"; the first comma,
-    // or failing that the first point, becomes the database's separator.
-    QString NumToSql(const QString& text) const;
+    // Before anybody logs in the client runs as the start-up account, which
+    // can only read the build stamp and record a newer build.
+    static QString storedConnectionString(const QStringList& args = {});
+    void openStoredConnection(const QStringList& args = {});
+    // The account of the stored connection; test programs set up and inspect
+    // the database through it.
+    static void setStoredAccount(const QString& login, const QString& password);
+
+    // Settings of every session: a statement or a lock wait that hangs ends
+    // with a message instead of freezing the client.
+    static QString sessionSetup();
+
+    // Decimal text to an SQL numeric literal: empty gives "0"; otherwise digits
+    // with at most one separator ("," or "."), a leading minus where
+    // allowMinus, at most 15 significant digits, blanks around. The literal is
+    // canonical, with the database's separator; anything else throws DbError
+    // with a message for the user, before any SQL is built from it.
+    QString NumToSql(const QString& text, bool allowMinus = true) const;
+
+    // Takes the separator read from ver; anything but "." or "," is refused,
+    // since it is spliced into every decimal the client sends.
+    void setDelim(const QString& fromVer);
 
     zdb::Connection* ADO_DB;
     QString delim;

@@ -44,6 +44,13 @@ sys_password() {
     head -n1 "$f" | tr -d '\r\n'
 }
 
+# Password of the start-up account "zorna_startup". It is compiled into every
+# client and the account can only read the build stamp, so it is no secret;
+# a plant may still choose its own (and build the client with the same).
+startup_password() {
+    printf '%s' "${ZORNA_STARTUP_PASSWORD:-zorna-startup}"
+}
+
 # psql as the superuser over the socket; extra arguments follow.
 pg_psql() {
     as_pg "$PG_BIN/psql" -X -h "$PG_RUN" -p "$ZORNA_DB_PORT" -U postgres "$@"

@@ -73,16 +73,28 @@ INSERT INTO adm_user.users (id, s_name, s_caption, d_registered, b_active, id_pe
 -- Database logins of the demo users. DEMO ONLY: each password equals the
 -- login name (econom/econom, lurevna/lurevna, ...). Logins belong to the whole
 -- cluster, so they are created once and reset on every rebuild.
+-- Each login is a member of the group role of its rights, and of no other.
 DO $$
 DECLARE
-    v_login text;
+    r record;
+    g text;
 BEGIN
-    FOREACH v_login IN ARRAY ARRAY['econom', 'lurevna', 'sodira', 'ravenko', 'master', 'sklad', 'planner'] LOOP
-        IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = v_login) THEN
-            EXECUTE format('CREATE ROLE %I', v_login);
+    FOR r IN SELECT * FROM (VALUES
+        ('econom', 'zorna_economist'),
+        ('lurevna', 'zorna_restricted'), ('sodira', 'zorna_restricted'), ('ravenko', 'zorna_restricted'),
+        ('master', 'zorna_user'), ('sklad', 'zorna_user'), ('planner', 'zorna_user')) AS t(login, grp)
+    LOOP
+        IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = r.login) THEN
+            EXECUTE format('CREATE ROLE %I', r.login);
         END IF;
-        EXECUTE format('ALTER ROLE %I WITH LOGIN INHERIT PASSWORD %L', v_login, v_login);
-        EXECUTE format('GRANT zorna_user TO %I', v_login);
+        EXECUTE format('ALTER ROLE %I WITH LOGIN INHERIT NOCREATEDB NOCREATEROLE PASSWORD %L', r.login, r.login);
+        FOREACH g IN ARRAY ARRAY['zorna_user', 'zorna_restricted', 'zorna_economist', 'zorna_admin'] LOOP
+            IF g = r.grp THEN
+                EXECUTE format('GRANT %I TO %I', g, r.login);
+            ELSE
+                EXECUTE format('REVOKE %I FROM %I', g, r.login);
+            END IF;
+        END LOOP;
     END LOOP;
 END
 $$;

@@ -8,7 +8,10 @@
 CREATE SCHEMA stk_stocks;
 CREATE SCHEMA stk_purchase;
 
--- One row per item and warehouse; the client looks the pair up before it inserts.
+-- One row per item and warehouse: a new pair is written with
+-- INSERT ... ON CONFLICT (id_stock, id_ii), so two workstations receiving the
+-- same item at once add up on one row. No operation may leave more reserved
+-- than there is, or less than nothing.
 CREATE TABLE stk_stocks.stock (
     id        serial PRIMARY KEY,
     id_stock  integer NOT NULL REFERENCES cmn_department.department (id),
@@ -17,9 +20,10 @@ CREATE TABLE stk_stocks.stock (
     reserve   numeric NOT NULL DEFAULT 0,
     price     numeric NOT NULL DEFAULT 0,
     gds_price numeric(15,4) NOT NULL DEFAULT 0,
-    job_price numeric(15,4) NOT NULL DEFAULT 0
+    job_price numeric(15,4) NOT NULL DEFAULT 0,
+    CONSTRAINT stock_warehouse_item_key UNIQUE (id_stock, id_ii),
+    CONSTRAINT stock_figures_check CHECK (count >= 0 AND reserve >= 0 AND reserve <= count)
 );
-CREATE UNIQUE INDEX stock_warehouse_item_key ON stk_stocks.stock (id_stock, id_ii);
 CREATE INDEX stock_id_ii_idx ON stk_stocks.stock (id_ii);
 
 -- id_jur_pers is a supplier (jur_person) for bought items and the producing

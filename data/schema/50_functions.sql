@@ -138,3 +138,22 @@ BEGIN
     END LOOP;
 END
 $$;
+
+-- Records a newer client build in ver: the one way users and the start-up
+-- account change the stamp. It never moves the stamp back, and it refuses a
+-- build date later than the server's today, so that nobody can shut every
+-- client out with a date from the future. Returns whether the stamp moved.
+CREATE FUNCTION public.record_build(p_d integer, p_t integer) RETURNS boolean
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = pg_catalog, pg_temp AS $$
+BEGIN
+    IF p_d IS NULL OR p_t IS NULL OR p_t < 0 OR p_t >= 86400
+       OR to_date(p_d::text, 'YYYYMMDD') IS NULL THEN
+        RAISE EXCEPTION 'Неверная отметка сборки: дата %, время %', p_d, p_t;
+    END IF;
+    IF p_d > to_char(current_date, 'YYYYMMDD')::integer THEN
+        RAISE EXCEPTION 'Дата сборки % позже сегодняшней даты сервера (%)', p_d, to_char(current_date, 'YYYYMMDD');
+    END IF;
+    UPDATE public.ver SET d = p_d, t = p_t WHERE (d, t) < (p_d, p_t);
+    RETURN FOUND;
+END
+$$;

@@ -4,11 +4,18 @@
 
 namespace zdb {
 
-DbError::DbError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
+DbError::DbError(const QString& text, const QString& state)
+    : std::runtime_error(text.toStdString()), text_(text), state_(state) {}
+
+QString connectionValue(const QString& value) {
+    QString v = value;
+    v.replace(QLatin1Char('}'), QStringLiteral("}}"));
+    return QLatin1Char('{') + v + QLatin1Char('}');
+}
 
 namespace odbc {
 
-QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
+QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString* firstState) {
     QStringList parts;
     for (SQLSMALLINT i = 1;; ++i) {
         SQLWCHAR state[6];
@@ -17,6 +24,7 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
         SQLSMALLINT len = 0;
         SQLRETURN rc = SQLGetDiagRecW(handleType, handle, i, state, &native, msg, SQLSMALLINT(std::size(msg)), &len);
         if (!SQL_SUCCEEDED(rc)) break;
+        if (i == 1 && firstState) *firstState = QString::fromUtf16(reinterpret_cast<const char16_t*>(state), 5);
         len = std::min<SQLSMALLINT>(len, SQLSMALLINT(std::size(msg) - 1));
         QString text = QString::fromUtf16(reinterpret_cast<const char16_t*>(msg), len).trimmed();
         // The driver manager's and driver's bracketed names mean nothing to a user.
@@ -29,12 +37,14 @@ QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
 
 void check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const char* what) {
     if (SQL_SUCCEEDED(rc) || rc == SQL_NO_DATA) return;
-    QString text = handle ? diagnostics(handleType, handle) : QString();
+    QString state;
+    QString text = handle ? diagnostics(handleType, handle, &state) : QString();
     if (text.isEmpty()) text = QStringLiteral("Ошибка ODBC (%1)").arg(QLatin1String(what));
-    throw DbError(text);
+    throw DbError(text, state);
 }
 
 Statement::Statement(Connection* c) {
+    if (c && c->lost()) c->recover();
     if (!c || !c->connected()) throw DbError(QStringLiteral("Нет подключения к базе данных"));
     SQLHDBC dbc = static_cast<SQLHDBC>(c->handle());
     check(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &h), SQL_HANDLE_DBC, dbc, "SQLAllocHandle");
@@ -124,7 +134,7 @@ QString Connection::odbcConnectionString(const QString& cs) {
     for (const auto& [k, v] : pairs) {
         if (k.compare(QLatin1String("Data Source"), Qt::CaseInsensitive) == 0) out << QStringLiteral("DSN=") + braced(v);
         else if (k.compare(QLatin1String("User ID"), Qt::CaseInsensitive) == 0) out << QStringLiteral("UID=") + braced(v);
-        else if (k.compare(QLatin1String("Password"), Qt::CaseInsensitive) == 0) out << QStringLiteral("PWD=") + braced(v);
+        else if (k.compare(QLatin1String("Password"), Qt::CaseInsensitive) == 0) out << QStringLiteral("PWD=") + connectionValue(v);
         else if (k.compare(QLatin1String("Provider"), Qt::CaseInsensitive) == 0 ||
                  k.compare(QLatin1String("Persist Security Info"), Qt::CaseInsensitive) == 0) continue;
         else out << k + QLatin1Char('=') + braced(v);
@@ -150,9 +160,58 @@ void Connection::open() {
     }
     d->dbc = dbc;
     inTransaction_ = false;
+    lost_ = false;
+    if (!sessionSetup_.trimmed().isEmpty()) {
+        try {
+            execute(sessionSetup_);
+        } catch (...) {
+            close();
+            throw;
+        }
+    }
+}
+
+namespace {
+
+// The server or the way to it is gone: 08 is the class of connection
+// exceptions, 57P01..57P03 a server shutting down or restarting.
+bool connectionLostState(const QString& s) {
+    return s.startsWith(QLatin1String("08")) || s == QLatin1String("57P01") || s == QLatin1String("57P02") ||
+           s == QLatin1String("57P03");
+}
+
+}  // namespace
+
+void Connection::fail(const DbError& e) {
+    const QString& s = e.state();
+    if (connectionLostState(s) && d->dbc) {
+        // The handle is of no further use; a transaction on it is gone with the session.
+        SQLDisconnect(d->dbc);
+        SQLFreeHandle(SQL_HANDLE_DBC, d->dbc);
+        d->dbc = SQL_NULL_HDBC;
+        inTransaction_ = false;
+        lost_ = true;
+        throw DbError(QStringLiteral("Соединение с базой данных потеряно. Следующее действие восстановит его.\n") + e.text(), s);
+    }
+    if (s == QLatin1String("57014"))
+        throw DbError(QStringLiteral("Запрос выполнялся слишком долго и прерван; ничего не изменено.\n") + e.text(), s);
+    if (s == QLatin1String("55P03"))
+        throw DbError(QStringLiteral("Данные заняты другим пользователем; ничего не изменено, повторите позже.\n") + e.text(), s);
+    throw e;
+}
+
+void Connection::recover() {
+    if (!lost_) return;
+    try {
+        open();
+    } catch (const DbError& e) {
+        throw DbError(QStringLiteral("Нет соединения с базой данных.\n") + e.text(), e.state());
+    }
+    throw DbError(QStringLiteral("Соединение с базой данных восстановлено. Повторите действие."));
 }
 
 void Connection::close() {
+    lost_ = false;
     if (!d->dbc) return;
     emit aboutToClose();
     if (inTransaction_) SQLEndTran(SQL_HANDLE_DBC, d->dbc, SQL_ROLLBACK);
@@ -172,6 +231,7 @@ void Connection::execute(const QString& sql) {
 }
 
 void Connection::beginTransaction() {
+    if (lost_) recover();
     if (!connected()) throw DbError(QStringLiteral("Нет подключения к базе данных"));
     if (inTransaction_) return;
     odbc::check(SQLSetConnectAttr(d->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_OFF), 0),
@@ -182,15 +242,16 @@ void Connection::beginTransaction() {
 void Connection::commit() {
     if (!inTransaction_) return;
     SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, d->dbc, SQL_COMMIT);
-    QString err = SQL_SUCCEEDED(rc) ? QString() : odbc::diagnostics(SQL_HANDLE_DBC, d->dbc);
+    QString state;
+    QString err = SQL_SUCCEEDED(rc) ? QString() : odbc::diagnostics(SQL_HANDLE_DBC, d->dbc, &state);
     if (!SQL_SUCCEEDED(rc)) SQLEndTran(SQL_HANDLE_DBC, d->dbc, SQL_ROLLBACK);
     SQLSetConnectAttr(d->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
     inTransaction_ = false;
-    if (!SQL_SUCCEEDED(rc)) throw DbError(err.isEmpty() ? QStringLiteral("Ошибка фиксации транзакции") : err);
+    if (!SQL_SUCCEEDED(rc)) fail(DbError(err.isEmpty() ? QStringLiteral("Ошибка фиксации транзакции") : err, state));
 }
 
 void Connection::rollback() {
-    if (!inTransaction_) return;
+    if (!inTransaction_ || !d->dbc) return;
     SQLEndTran(SQL_HANDLE_DBC, d->dbc, SQL_ROLLBACK);
     SQLSetConnectAttr(d->dbc, SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(SQL_AUTOCOMMIT_ON), 0);
     inTransaction_ = false;

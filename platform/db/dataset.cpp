@@ -42,6 +42,11 @@ QString Field::asString() const { return displayText(value()); }
 qlonglong Field::asInteger() const {
     QVariant v = value();
     if (v.typeId() == QMetaType::Double) return qlonglong(v.toDouble());
+    if (v.typeId() == QMetaType::QByteArray) {
+        const QByteArray d = v.toByteArray();
+        const qsizetype point = d.indexOf('.');
+        return (point < 0 ? d : d.left(point)).toLongLong();
+    }
     if (v.typeId() == QMetaType::QString) {
         bool ok = false;
         qlonglong n = v.toString().trimmed().toLongLong(&ok);

@@ -1,5 +1,7 @@
 #include "dataset_internal.h"
 
+#include <cstring>
+
 namespace zdb {
 
 namespace {
@@ -74,19 +76,18 @@ private:
     qsizetype i_ = 0;
 };
 
-bool isWild(QChar c) { return c == QLatin1Char('%') || c == QLatin1Char('*') || c == QLatin1Char('_'); }
 bool isAny(QChar c) { return c == QLatin1Char('%') || c == QLatin1Char('*'); }
 
 void classifyLike(FilterNode& n) {
-    const QString& p = n.foldedLiteral;
-    const qsizetype len = p.size();
-    if (len == 0 || !isAny(p[len - 1])) return;
-    const bool leading = len >= 2 && isAny(p[0]);
-    QString core = p.mid(leading ? 1 : 0, len - (leading ? 2 : 1));
-    if (std::any_of(core.begin(), core.end(), isWild)) return;
-    n.likeShape = leading ? FilterNode::Contains : FilterNode::Prefix;
-    n.likeCore = core;
+    n.pattern = compileLike(n.foldedLiteral);
+    const auto& p = n.pattern;
+    if (p.anchoredEnd || p.pieces.size() != 1 || p.pieces[0].contains(QChar(0))) return;
+    n.likeShape = p.anchoredStart ? FilterNode::Prefix : FilterNode::Contains;
+    n.likeCore = p.pieces[0];
 }
+
+// How deep a filter may nest before it is refused rather than risk the stack.
+constexpr int kMaxFilterDepth = 200;
 
 class Parser {
 public:
@@ -105,6 +106,8 @@ private:
     std::shared_ptr<Node> binary(Node::Kind k, std::shared_ptr<Node> l, std::shared_ptr<Node> r) {
         auto n = std::make_shared<Node>();
         n->kind = k;
+        n->depth = 1 + std::max(l ? l->depth : 0, r ? r->depth : 0);
+        if (n->depth > kMaxFilterDepth) lex_.fail(tok_.pos, QStringLiteral("слишком глубокая вложенность условий"));
         n->left = std::move(l);
         n->right = std::move(r);
         return n;
@@ -120,15 +123,22 @@ private:
         return l;
     }
     std::shared_ptr<Node> unary() {
-        if (isWord("not")) { advance(); return binary(Node::Not, unary(), nullptr); }
-        if (tok_.kind == Token::LParen) {
+        // Each level of brackets or NOT recurses: refuse before the stack runs out.
+        if (++nesting_ > kMaxFilterDepth) lex_.fail(tok_.pos, QStringLiteral("слишком глубокая вложенность условий"));
+        std::shared_ptr<Node> n;
+        if (isWord("not")) {
             advance();
-            auto n = orExpr();
+            n = binary(Node::Not, unary(), nullptr);
+        } else if (tok_.kind == Token::LParen) {
+            advance();
+            n = orExpr();
             if (tok_.kind != Token::RParen) lex_.fail(tok_.pos, QStringLiteral("ожидалась «)»"));
             advance();
-            return n;
+        } else {
+            n = comparison();
         }
-        return comparison();
+        --nesting_;
+        return n;
     }
     std::shared_ptr<Node> comparison() {
         if (tok_.kind != Token::Ident || isWord("and") || isWord("or") || isWord("like"))
@@ -172,23 +182,26 @@ private:
 
     Lexer lex_;
     Token tok_;
+    int nesting_ = 0;
 };
 
-bool likeFrom(const QChar* t, const QChar* tEnd, const QChar* p, const QChar* pEnd) {
-    while (p < pEnd) {
-        if (*p == QLatin1Char('%') || *p == QLatin1Char('*')) {
-            while (p < pEnd && (*p == QLatin1Char('%') || *p == QLatin1Char('*'))) ++p;
-            if (p == pEnd) return true;
-            for (const QChar* s = t; s <= tEnd; ++s)
-                if (likeFrom(s, tEnd, p, pEnd)) return true;
-            return false;
-        }
-        if (t == tEnd) return false;
-        if (*p != QLatin1Char('_') && *p != *t) return false;
-        ++p;
-        ++t;
+// Finds piece p in t at or after 'from' ('\0' in p matches any one character);
+// -1 when it is not there.
+qsizetype findPiece(const QString& t, const QString& p, qsizetype from) {
+    const qsizetype n = t.size(), m = p.size();
+    for (qsizetype i = from; i + m <= n; ++i) {
+        qsizetype j = 0;
+        while (j < m && (p[j] == QChar(0) || p[j] == t[i + j])) ++j;
+        if (j == m) return i;
     }
-    return t == tEnd;
+    return -1;
+}
+
+bool pieceAt(const QString& t, const QString& p, qsizetype at) {
+    if (at < 0 || at + p.size() > t.size()) return false;
+    for (qsizetype j = 0; j < p.size(); ++j)
+        if (p[j] != QChar(0) && p[j] != t[at + j]) return false;
+    return true;
 }
 
 }  // namespace
@@ -198,9 +211,63 @@ std::shared_ptr<FilterNode> parseFilter(const QString& text) {
     return p.parse();
 }
 
-bool likeMatch(const QString& text, const QString& pattern) {
-    return likeFrom(text.constData(), text.constData() + text.size(), pattern.constData(), pattern.constData() + pattern.size());
+FilterNode::LikePattern compileLike(const QString& pattern) {
+    FilterNode::LikePattern out;
+    QString piece;
+    bool pendingAny = false;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        QChar c = pattern[i];
+        if (isAny(c)) {
+            if (out.pieces.empty() && piece.isEmpty() && !pendingAny) out.anchoredStart = false;
+            if (!piece.isEmpty() || !out.pieces.empty()) {
+                if (!piece.isEmpty()) out.pieces.push_back(piece);
+                piece.clear();
+            }
+            pendingAny = true;
+            continue;
+        }
+        if (c == QLatin1Char('\\') && i + 1 < pattern.size()) c = pattern[++i];
+        else if (c == QLatin1Char('_')) c = QChar(0);
+        pendingAny = false;
+        piece += c;
+    }
+    out.anchoredEnd = !pendingAny;
+    if (!piece.isEmpty() || out.pieces.empty()) out.pieces.push_back(piece);
+    return out;
 }
+
+// Greedy, leftmost placement of the pieces between the "any run" wildcards is
+// exact for such patterns and never backtracks: time linear in the text for a
+// given pattern.
+bool likeMatch(const QString& text, const FilterNode::LikePattern& p) {
+    const auto& pieces = p.pieces;
+    const size_t k = pieces.size();
+    if (p.anchoredStart && p.anchoredEnd && k == 1)
+        return text.size() == pieces[0].size() && pieceAt(text, pieces[0], 0);
+    qsizetype pos = 0;
+    size_t first = 0, last = k;
+    if (p.anchoredStart) {
+        if (!pieceAt(text, pieces[0], 0)) return false;
+        pos = pieces[0].size();
+        first = 1;
+    }
+    qsizetype end = text.size();
+    if (p.anchoredEnd && last > first) {
+        const QString& tail = pieces[last - 1];
+        if (end - tail.size() < pos || !pieceAt(text, tail, end - tail.size())) return false;
+        end -= tail.size();
+        --last;
+    }
+    const QString window = text.left(end);
+    for (size_t i = first; i < last; ++i) {
+        const qsizetype at = findPiece(window, pieces[i], pos);
+        if (at < 0) return false;
+        pos = at + pieces[i].size();
+    }
+    return true;
+}
+
+bool likeMatch(const QString& text, const QString& pattern) { return likeMatch(text, compileLike(pattern)); }
 
 bool likeMatch(const QString& text, const FilterNode& n) {
     switch (n.likeShape) {
@@ -208,7 +275,45 @@ bool likeMatch(const QString& text, const FilterNode& n) {
     case FilterNode::Contains: return text.contains(n.likeCore);
     case FilterNode::General: break;
     }
-    return likeMatch(text, n.foldedLiteral);
+    return likeMatch(text, n.pattern);
+}
+
+QString likeLiteral(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('_') || c == QLatin1Char('*') || c == QLatin1Char('\\')) out += QLatin1Char('\\');
+        out += c;
+    }
+    return out;
+}
+
+// Two numeric columns' digits compared exactly, however many there are.
+int compareDecimals(const QByteArray& a, const QByteArray& b) {
+    const bool na = a.startsWith('-'), nb = b.startsWith('-');
+    auto split = [](const QByteArray& d, bool neg) {
+        QByteArray s = neg ? d.mid(1) : d;
+        const qsizetype point = s.indexOf('.');
+        QByteArray whole = point < 0 ? s : s.left(point), frac = point < 0 ? QByteArray() : s.mid(point + 1);
+        while (whole.size() > 1 && whole.startsWith('0')) whole.remove(0, 1);
+        while (frac.endsWith('0')) frac.chop(1);
+        return std::pair{whole, frac};
+    };
+    auto [wa, fa] = split(a, na);
+    auto [wb, fb] = split(b, nb);
+    const bool zeroA = (wa == "0" || wa.isEmpty()) && fa.isEmpty(), zeroB = (wb == "0" || wb.isEmpty()) && fb.isEmpty();
+    const int sa = zeroA ? 0 : (na ? -1 : 1), sb = zeroB ? 0 : (nb ? -1 : 1);
+    if (sa != sb) return sa < sb ? -1 : 1;
+    int mag = 0;
+    if (wa.size() != wb.size()) mag = wa.size() < wb.size() ? -1 : 1;
+    else if (int c = std::memcmp(wa.constData(), wb.constData(), size_t(wa.size())); c != 0) mag = c < 0 ? -1 : 1;
+    else {
+        const qsizetype n = std::max(fa.size(), fb.size());
+        fa = fa.leftJustified(n, '0');
+        fb = fb.leftJustified(n, '0');
+        if (int c = std::memcmp(fa.constData(), fb.constData(), size_t(n)); c != 0) mag = c < 0 ? -1 : 1;
+    }
+    return sa < 0 ? -mag : mag;
 }
 
 int compareValues(const QVariant& a, const QVariant& b, FieldType type) {
@@ -220,6 +325,8 @@ int compareValues(const QVariant& a, const QVariant& b, FieldType type) {
         return x < y ? -1 : (x > y ? 1 : 0);
     }
     case FieldType::Float: {
+        if (a.typeId() == QMetaType::QByteArray && b.typeId() == QMetaType::QByteArray)
+            return compareDecimals(a.toByteArray(), b.toByteArray());
         double x = a.toDouble(), y = b.toDouble();
         return x < y ? -1 : (x > y ? 1 : 0);
     }

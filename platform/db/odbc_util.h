@@ -17,12 +17,14 @@ inline std::u16string wide(const QString& s) {
 inline SQLWCHAR* wptr(std::u16string& s) { return reinterpret_cast<SQLWCHAR*>(s.data()); }
 
 // The diagnostic records of a handle, joined; the database's own text comes first.
-QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle);
+// 'state' receives the SQLSTATE of the first record.
+QString diagnostics(SQLSMALLINT handleType, SQLHANDLE handle, QString* state = nullptr);
 
 // Throws DbError with the diagnostics when rc is an error.
 void check(SQLRETURN rc, SQLSMALLINT handleType, SQLHANDLE handle, const char* what);
 
 // A statement handle that frees itself.
+// Opening one on a lost connection reconnects it first (and throws).
 class Statement {
 public:
     explicit Statement(Connection* c);
@@ -44,5 +46,17 @@ struct BoundParams {
     std::vector<std::string> numbers;
 };
 SQLRETURN executeParsed(SQLHSTMT h, const ParsedSql& parsed, const Params& params, BoundParams& buffers);
+
+// Runs f; a DbError it throws goes through the connection's fail(), which
+// recognises a lost connection and the session's timeouts.
+template <class F>
+auto onConnection(Connection* c, F&& f) -> decltype(f()) {
+    try {
+        return f();
+    } catch (const DbError& e) {
+        if (!c) throw;
+        c->fail(e);
+    }
+}
 
 }  // namespace zdb::odbc

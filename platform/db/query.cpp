@@ -98,6 +98,17 @@ SQLRETURN executeParsed(SQLHSTMT h, const ParsedSql& parsed, const Params& param
                 b.indicators.push_back(0);
                 rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 0, 0, &b.doubles.back(), 0, &b.indicators.back());
                 break;
+            case QMetaType::QByteArray: {
+                // A decimal read from a numeric column goes back with every digit.
+                b.numbers.push_back(v.toByteArray().toStdString());
+                std::string& t = b.numbers.back();
+                const size_t point = t.find('.');
+                const SQLSMALLINT scale = point == std::string::npos ? 0 : SQLSMALLINT(t.size() - point - 1);
+                b.indicators.push_back(SQL_NTS);
+                rc = SQLBindParameter(h, no, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_NUMERIC, std::max<SQLULEN>(t.size(), 1), scale,
+                                      t.data(), SQLLEN(t.size() + 1), &b.indicators.back());
+                break;
+            }
             case QMetaType::Bool:
                 b.numbers.push_back(v.toBool() ? "1" : "0");
                 b.indicators.push_back(SQL_NTS);
@@ -183,9 +194,31 @@ FieldType mapType(SQLSMALLINT sqlType, const QString& typeName) {
 struct Binding {
     SQLSMALLINT cType = SQL_C_WCHAR;
     SQLLEN elemBytes = 0;
+    bool decimal = false;  // numeric/decimal read as its text, never through a double
     std::vector<char> buffer;
     std::vector<SQLLEN> ind;
 };
+
+// Text (or a decimal's digits) longer than its bound buffer, read whole in pieces.
+QByteArray readWhole(SQLHSTMT h, SQLULEN row, SQLUSMALLINT column, SQLSMALLINT cType) {
+    odbc::check(SQLSetPos(h, SQLSETPOSIROW(row + 1), SQL_POSITION, SQL_LOCK_NO_CHANGE), SQL_HANDLE_STMT, h, "SQLSetPos");
+    QByteArray out;
+    const SQLLEN unit = cType == SQL_C_WCHAR ? SQLLEN(sizeof(SQLWCHAR)) : 1;
+    std::vector<char> piece(size_t(64 * 1024));
+    while (true) {
+        SQLLEN ind = 0;
+        SQLRETURN rc = SQLGetData(h, column, cType, piece.data(), SQLLEN(piece.size()), &ind);
+        if (rc == SQL_NO_DATA) break;
+        odbc::check(rc, SQL_HANDLE_STMT, h, "SQLGetData");
+        if (ind == SQL_NULL_DATA) return {};
+        // Each piece but the last fills the buffer less its terminator.
+        const SQLLEN room = SQLLEN(piece.size()) - unit;
+        const SQLLEN got = (ind == SQL_NO_TOTAL || ind > room) ? room : ind;
+        out.append(piece.data(), qsizetype(got));
+        if (rc == SQL_SUCCESS) break;
+    }
+    return out;
+}
 
 // Fetches the current result set of h into columns/rows with block cursors.
 void fetchResult(SQLHSTMT h, std::vector<Column>& columns, std::vector<std::vector<QVariant>>& rows) {
@@ -211,7 +244,16 @@ void fetchResult(SQLHSTMT h, std::vector<Column>& columns, std::vector<std::vect
         Binding& b = binds[size_t(c - 1)];
         switch (col.type) {
         case FieldType::Integer: b.cType = SQL_C_SBIGINT; b.elemBytes = sizeof(SQLBIGINT); break;
-        case FieldType::Float: b.cType = SQL_C_DOUBLE; b.elemBytes = sizeof(double); break;
+        case FieldType::Float:
+            if (type == SQL_NUMERIC || type == SQL_DECIMAL) {
+                b.cType = SQL_C_CHAR;
+                b.decimal = true;
+                b.elemBytes = 64;
+            } else {
+                b.cType = SQL_C_DOUBLE;
+                b.elemBytes = sizeof(double);
+            }
+            break;
         case FieldType::Date: b.cType = SQL_C_TYPE_DATE; b.elemBytes = sizeof(SQL_DATE_STRUCT); break;
         case FieldType::DateTime: b.cType = SQL_C_TYPE_TIMESTAMP; b.elemBytes = sizeof(SQL_TIMESTAMP_STRUCT); break;
         case FieldType::Boolean: b.cType = SQL_C_CHAR; b.elemBytes = 8; break;
@@ -254,7 +296,19 @@ void fetchResult(SQLHSTMT h, std::vector<Column>& columns, std::vector<std::vect
                 QVariant& v = row[size_t(c)];
                 switch (columns[size_t(c)].type) {
                 case FieldType::Integer: { SQLBIGINT x; std::memcpy(&x, p, sizeof x); v = qlonglong(x); break; }
-                case FieldType::Float: { double x; std::memcpy(&x, p, sizeof x); v = x; break; }
+                case FieldType::Float: {
+                    if (b.decimal) {
+                        QByteArray digits = (ind == SQL_NO_TOTAL || ind >= b.elemBytes)
+                                                ? readWhole(h, r, SQLUSMALLINT(c + 1), SQL_C_CHAR)
+                                                : QByteArray(p, qsizetype(ind));
+                        v = digits.trimmed();
+                    } else {
+                        double x;
+                        std::memcpy(&x, p, sizeof x);
+                        v = x;
+                    }
+                    break;
+                }
                 case FieldType::Date: {
                     SQL_DATE_STRUCT d; std::memcpy(&d, p, sizeof d);
                     v = QDate(d.year, d.month, d.day);
@@ -267,8 +321,13 @@ void fetchResult(SQLHSTMT h, std::vector<Column>& columns, std::vector<std::vect
                 }
                 case FieldType::Boolean: v = (p[0] == '1' || p[0] == 't' || p[0] == 'T' || p[0] == '-'); break;
                 case FieldType::Text: {
-                    SQLLEN bytes = std::min<SQLLEN>(ind == SQL_NO_TOTAL ? b.elemBytes : ind, b.elemBytes - SQLLEN(sizeof(SQLWCHAR)));
-                    v = QString::fromUtf16(reinterpret_cast<const char16_t*>(p), bytes / SQLLEN(sizeof(SQLWCHAR)));
+                    const SQLLEN room = b.elemBytes - SQLLEN(sizeof(SQLWCHAR));
+                    if (ind == SQL_NO_TOTAL || ind > room) {
+                        const QByteArray whole = readWhole(h, r, SQLUSMALLINT(c + 1), SQL_C_WCHAR);
+                        v = QString::fromUtf16(reinterpret_cast<const char16_t*>(whole.constData()), whole.size() / qsizetype(sizeof(SQLWCHAR)));
+                    } else {
+                        v = QString::fromUtf16(reinterpret_cast<const char16_t*>(p), ind / SQLLEN(sizeof(SQLWCHAR)));
+                    }
                     break;
                 }
                 }
@@ -280,8 +339,8 @@ void fetchResult(SQLHSTMT h, std::vector<Column>& columns, std::vector<std::vect
     SQLSetStmtAttr(h, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
 }
 
-void runAndFetch(Connection* conn, const QString& sql, const Params& params, std::vector<Column>& columns,
-                 std::vector<std::vector<QVariant>>& rows) {
+void runAndFetchOn(Connection* conn, const QString& sql, const Params& params, std::vector<Column>& columns,
+                   std::vector<std::vector<QVariant>>& rows) {
     odbc::Statement st(conn);
     odbc::BoundParams buffers;
     odbc::executeParsed(st.h, parseSql(sql), params, buffers);
@@ -298,6 +357,11 @@ void runAndFetch(Connection* conn, const QString& sql, const Params& params, std
         odbc::check(rc, SQL_HANDLE_STMT, st.h, "SQLMoreResults");
     }
     drainResults(st.h);
+}
+
+void runAndFetch(Connection* conn, const QString& sql, const Params& params, std::vector<Column>& columns,
+                 std::vector<std::vector<QVariant>>& rows) {
+    odbc::onConnection(conn, [&] { runAndFetchOn(conn, sql, params, columns, rows); });
 }
 
 }  // namespace
@@ -334,10 +398,12 @@ void Command::setText(const QString& sql) {
 
 void Command::execute() {
     if (sql_.trimmed().isEmpty()) throw DbError(QStringLiteral("Текст команды пуст"));
-    odbc::Statement st(connection_);
-    odbc::BoundParams buffers;
-    odbc::executeParsed(st.h, parseSql(sql_), params_, buffers);
-    drainResults(st.h);
+    odbc::onConnection(connection_, [&] {
+        odbc::Statement st(connection_);
+        odbc::BoundParams buffers;
+        odbc::executeParsed(st.h, parseSql(sql_), params_, buffers);
+        drainResults(st.h);
+    });
 }
 
 // ---- Table -----------------------------------------------------------------
@@ -396,12 +462,14 @@ void Table::post() {
     const QString sql = QStringLiteral("update %1 set %2 where %3").arg(table_, sets.join(QStringLiteral(", ")), where.join(QStringLiteral(" and ")));
     params.setNames(names);
     for (int i = 0; i < names.size(); ++i) params.byName(names[i]).value = values[size_t(i)];
-    odbc::Statement st(connection_);
-    odbc::BoundParams buffers;
-    const SQLRETURN rc = odbc::executeParsed(st.h, parseSql(sql), params, buffers);
     SQLLEN affected = 0;
-    if (rc != SQL_NO_DATA) SQLRowCount(st.h, &affected);
-    drainResults(st.h);
+    odbc::onConnection(connection_, [&] {
+        odbc::Statement st(connection_);
+        odbc::BoundParams buffers;
+        const SQLRETURN rc = odbc::executeParsed(st.h, parseSql(sql), params, buffers);
+        if (rc != SQL_NO_DATA) SQLRowCount(st.h, &affected);
+        drainResults(st.h);
+    });
     if (affected == 0) throw DbError(QStringLiteral("Запись таблицы %1 изменена или удалена другим пользователем").arg(table_));
     for (int c = 0; c < fieldCount(); ++c) setRowValue(storeRow(currentRow()), c, edited_[size_t(c)]);
     editing_ = false;

@@ -19,15 +19,28 @@ namespace zdb {
 // The one error type of the layer; what() and text() carry the database's own message.
 class DbError : public std::runtime_error {
 public:
-    explicit DbError(const QString& text);
+    explicit DbError(const QString& text, const QString& state = {});
     const QString& text() const { return text_; }
+    // SQLSTATE of the first diagnostic record, empty when the error is the layer's own.
+    const QString& state() const { return state_; }
 
 private:
     QString text_;
+    QString state_;
 };
 
 // 'text' with every apostrophe doubled: the only way user text goes into SQL or a filter.
 QString quoted(const QString& text);
+
+// 'text' as a literal of a filter's like pattern: %, _, * and the escape
+// character \ match themselves.
+QString likeLiteral(const QString& text);
+
+// A value for an ODBC connection string, always in braces with '}' doubled,
+// so that ';' or '=' in a password changes no other option. (The PostgreSQL
+// driver takes a login only as it stands: braces stay part of it, so a login
+// is braced only when it holds such characters and could not log in anyway.)
+QString connectionValue(const QString& value);
 
 // How the workstation shows a value: decimals with a comma, dates DD.MM.YYYY,
 // moments DD.MM.YYYY HH:MM:SS, booleans 1/0, null as empty text.
@@ -68,6 +81,21 @@ public:
     void close();
     bool connected() const;
 
+    // Statements run after every opening (a session's settings such as its timeouts).
+    void setSessionSetup(const QString& sql) { sessionSetup_ = sql; }
+    QString sessionSetup() const { return sessionSetup_; }
+
+    // The server went away under a statement (restart, network, termination):
+    // the connection is dropped, and the next statement first opens it again
+    // with the same string, then refuses itself with a message asking to
+    // repeat the action, since what the user did was not done.
+    bool lost() const { return lost_; }
+    // For the layer's sources: turns a failure into the error the user sees,
+    // dropping the connection when it was lost.
+    [[noreturn]] void fail(const DbError& e);
+    // For the layer's sources: reconnects a lost connection (throws either way).
+    void recover();
+
     void execute(const QString& sql);
 
     void beginTransaction();
@@ -84,7 +112,9 @@ private:
     struct Impl;
     std::unique_ptr<Impl> d;
     QString connectionString_;
+    QString sessionSetup_;
     bool inTransaction_ = false;
+    bool lost_ = false;
 };
 
 enum class FieldType { Text, Integer, Float, Date, DateTime, Boolean };

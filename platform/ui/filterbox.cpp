@@ -16,12 +16,12 @@ FilterBox::FilterBox(QLineEdit* edit, zdb::Dataset* dataset, Expression expressi
 }
 
 FilterBox::Expression FilterBox::startsWith(const QString& field) {
-    return [field](const QString& text) { return field + QStringLiteral(" like ") + zdb::quoted(text + QLatin1Char('%')); };
+    return [field](const QString& text) { return field + QStringLiteral(" like ") + zdb::quoted(zdb::likeLiteral(text) + QLatin1Char('%')); };
 }
 
 FilterBox::Expression FilterBox::contains(const QString& field) {
     return [field](const QString& text) {
-        return field + QStringLiteral(" like ") + zdb::quoted(QLatin1Char('%') + text + QLatin1Char('%'));
+        return field + QStringLiteral(" like ") + zdb::quoted(QLatin1Char('%') + zdb::likeLiteral(text) + QLatin1Char('%'));
     };
 }
 

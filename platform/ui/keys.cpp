@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QValidator>
 
 namespace zui {
 
@@ -23,11 +24,35 @@ QChar admit(QChar c, unsigned keys) {
     return QChar();
 }
 
+// What the key filter cannot see (a middle-click paste of the X11 selection,
+// text committed by an input method) still reaches the box as an edit: the
+// validator refuses an edit that brings in a character the box does not take.
+// Text that code sets is never refused, and its own characters do not make
+// later edits fail.
+class NumberValidator : public QValidator {
+public:
+    NumberValidator(QLineEdit* edit, unsigned keys) : QValidator(edit), keys_(keys), foreign_(foreign(edit->text())) {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { foreign_ = foreign(text); });
+    }
+    State validate(QString& input, int&) const override { return foreign(input) > foreign_ ? Invalid : Acceptable; }
+
+private:
+    int foreign(const QString& text) const {
+        int n = 0;
+        for (QChar c : text)
+            if (admit(c, keys_).isNull()) ++n;
+        return n;
+    }
+    unsigned keys_;
+    int foreign_;  // characters of the current text the box would not take
+};
+
 class KeyFilter : public QObject {
 public:
     KeyFilter(QLineEdit* edit, unsigned keys) : QObject(edit), edit_(edit), keys_(keys) {
         setObjectName(QStringLiteral("zui_key_filter"));
         edit->installEventFilter(this);
+        edit->setValidator(new NumberValidator(edit, keys));
         edit->setAcceptDrops(false);
         edit->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(edit, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) { contextMenu(pos); });
@@ -90,6 +115,10 @@ private:
 void setKeyFilter(QLineEdit* edit, unsigned keys) {
     // No Q_OBJECT here, so the filter is found by name, not by type.
     delete edit->findChild<QObject*>(QStringLiteral("zui_key_filter"), Qt::FindDirectChildrenOnly);
+    if (auto* old = dynamic_cast<const NumberValidator*>(edit->validator())) {
+        edit->setValidator(nullptr);
+        delete old;
+    }
     new KeyFilter(edit, keys);
 }
 

@@ -37,7 +37,9 @@ struct Keys {
 };
 
 // Installs the filter on 'edit'. Pasted or dropped text is taken only when every
-// character of it is allowed (points turned into commas where asked).
+// character of it is allowed (points turned into commas where asked). A
+// validator refuses what arrives past the keys (middle-click paste, input
+// methods) with a character the box does not take; text set by code stays.
 void setKeyFilter(QLineEdit* edit, unsigned keys);
 
 // ---- Filter box of a list screen -------------------------------------------

@@ -114,4 +114,25 @@ TEST_F(Menu, AFailingVersionCheckWaitsForItsMessageBeforeTheNextOne) {
     EXPECT_EQ(messages.texts(), QStringList{"Нет подключения к базе данных"});
 }
 
+TEST_F(Menu, ClearingTheDatabaseIsRefusedByTheDatabaseForOthers) {
+    const qlonglong requests = count("mnf_app.app_doc"), stock = count("stk_stocks.stock");
+    ASSERT_GT(requests, 0);
+    for (const char* login : {"planner", "econom", "lurevna"}) {
+        SCOPED_TRACE(login);
+        testdb::connectAs(db(), login, login);
+        messages.clear();
+        messages.answers.push(true);
+        messages.expectError();  // the database's refusal
+        menuItem("База", "Очистить базу")->trigger();
+        ASSERT_EQ(messages.messages().size(), 2u);
+        EXPECT_EQ(messages.messages()[1].kind, zui::msg::Kind::Error);
+        EXPECT_TRUE(messages.messages()[1].text.contains("permission denied") ||
+                    messages.messages()[1].text.contains("нет доступа") || messages.messages()[1].text.contains("прав"))
+            << messages.messages()[1].text.toStdString();
+    }
+    testdb::connectSys(db());
+    EXPECT_EQ(count("mnf_app.app_doc"), requests);
+    EXPECT_EQ(count("stk_stocks.stock"), stock);
+}
+
 }  // namespace

@@ -11,14 +11,58 @@ TEST(NumToSql, AsTheDatabaseExpects) {
         QString delim, in, out;
     };
     const Case cases[] = {
-        {".", "12,5", "12.5"},     {".", "1.234,5", "1.234.5"}, {".", "", "0"},       {".", "7", "7"},
-        {".", "3.25", "3.25"},     {",", "3.25", "3,25"},       {"", "1,5", "15"},    {"<>", "1,5,6", "1<>5,6"},
-        {".", " 2,5 ", " 2.5 "},   {".", "-0,75", "-0.75"},
+        {".", "12,5", "12.5"},   {".", "", "0"},          {".", "7", "7"},       {".", "3.25", "3.25"},
+        {",", "3.25", "3,25"},   {".", " 2,5 ", "2.5"},   {".", "-0,75", "-0.75"}, {".", "0012,500", "12.5"},
+        {".", ",5", "0.5"},      {".", "5,", "5"},        {".", "-0", "0"},      {".", "0,000000000000001", "0.000000000000001"},
+        {".", "123456789012345", "123456789012345"},      {".", "1234567890,12345", "1234567890.12345"},
     };
     for (const auto& c : cases) {
         dm.delim = c.delim;
         EXPECT_EQ(dm.NumToSql(c.in), c.out) << c.in.toStdString() << " with " << c.delim.toStdString();
     }
+}
+
+TEST(NumToSql, RefusesWhatIsNoNumber) {
+    TDataModule6 dm;
+    dm.delim = ".";
+    for (const char* bad : {"1;drop table x", "--", "1,2,3", "1.234,5", "-", ",", "1 000", "1e5", "0x10", "+5", "5-",
+                            "1234567890123456", "1,0000000000000001", "١٢", "12,5'", "1/*x*/"}) {
+        try {
+            dm.NumToSql(QString::fromUtf8(bad));
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const zdb::DbError& e) {
+            EXPECT_TRUE(e.text().contains(QString::fromUtf8(bad).left(10)) || e.text().contains("цифр")) << e.text().toStdString();
+        }
+    }
+    EXPECT_THROW(dm.NumToSql("-1", false), zdb::DbError);
+    EXPECT_EQ(dm.NumToSql("1", false), "1");
+    // Without a separator read from the database nothing is written.
+    dm.delim.clear();
+    EXPECT_THROW(dm.NumToSql("1,5"), zdb::DbError);
+}
+
+TEST(NumToSql, SeparatorFromTheDatabaseIsPointOrComma) {
+    TDataModule6 dm;
+    for (const char* ok : {".", ","}) {
+        EXPECT_NO_THROW(dm.setDelim(ok));
+        EXPECT_EQ(dm.delim, ok);
+    }
+    for (const char* bad : {"", "<>", "1; delete from ver; select 2", ". ", "'"}) {
+        EXPECT_THROW(dm.setDelim(bad), zdb::DbError) << bad;
+        EXPECT_TRUE(dm.delim.isEmpty());
+        EXPECT_THROW(dm.NumToSql("1,5"), zdb::DbError);
+    }
+}
+
+TEST(ConnectionString, LoginAndPasswordAreBraced) {
+    const QString direct = TDataModule6::connectionString({"db.plant.local", "zorna"}, "iva;nov", "se}cr;et");
+    EXPECT_TRUE(direct.startsWith("DRIVER={PostgreSQL UNICODE};DATABASE=zorna;SERVER=db.plant.local;PORT=5432;"
+                                  "UID={iva;nov};PWD={se}}cr;et};SSLmode=prefer;"))
+        << direct.toStdString();
+    EXPECT_TRUE(direct.contains(";pqopt={keepalives=1 "));
+    const QString dsn = zdb::Connection::odbcConnectionString(TDataModule6::connectionString({"my_dsn"}, "u", "a;b"));
+    EXPECT_TRUE(dsn.startsWith("PWD={a;b};UID=u;DSN=my_dsn;pqopt={keepalives=1")) << dsn.toStdString();
+    EXPECT_TRUE(TDataModule6::connectionString({"h", "d"}, "ivanov", "p").contains(";UID=ivanov;PWD={p};"));
 }
 
 class DataModule : public ::testing::Test {
@@ -78,6 +122,16 @@ TEST_F(DataModule, ShiftListLeavesOutTaAndUnsetMarks) {
     dm.Smena1->setParam("OK", "ta");
     dm.Smena1->open();
     EXPECT_EQ(dm.Smena1->recordCount(), 0);
+}
+
+TEST_F(DataModule, SessionsEndHungWaits) {
+    // Every opening of the shared connection, a user's included, sets the timeouts.
+    dm.ADO_DB->close();
+    dm.ADO_DB->setConnectionString(TDataModule6::connectionString({}, "planner", "planner"));
+    dm.ADO_DB->open();
+    EXPECT_EQ(testdb::scalar(*dm.ADO_DB, "show statement_timeout").toString(), "2min");
+    EXPECT_EQ(testdb::scalar(*dm.ADO_DB, "show lock_timeout").toString(), "15s");
+    EXPECT_EQ(testdb::scalar(*dm.ADO_DB, "select current_user").toString(), "planner");
 }
 
 TEST_F(DataModule, ControlRunsSeveralStatementsAndReadsTheFirstResult) {

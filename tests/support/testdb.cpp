@@ -1,14 +1,38 @@
 #include "testdb.h"
 
+#include "Unit6.h"
 #include "zorna_config.h"
 
+#include <QFile>
 #include <QProcess>
 #include <stdexcept>
 #include <string>
 
 namespace testdb {
 
-QString sysPassword() { return QStringLiteral(ZORNA_MAVORET); }
+// As scripts/db sets it: the environment, else the demo file. The client
+// under test need not have it compiled in.
+QString sysPassword() {
+    const QString env = qEnvironmentVariable("ZORNA_MAVORET");
+    if (!env.isEmpty()) return env;
+    QFile f(QStringLiteral(ZORNA_SOURCE_DIR "/data/demo/sys_password"));
+    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("no ZORNA_MAVORET and no data/demo/sys_password");
+    return QString::fromUtf8(f.readLine()).trimmed();
+}
+
+namespace {
+// Test programs set up and inspect the database as the system account before
+// any login; the tests of the start-up account switch back to it themselves.
+const bool storedAsSys = [] {
+    TDataModule6::setStoredAccount(QStringLiteral("sys"), sysPassword());
+    return true;
+}();
+}  // namespace
+
+QString startupPassword() {
+    const QString env = qEnvironmentVariable("ZORNA_STARTUP_PASSWORD");
+    return env.isEmpty() ? QStringLiteral("zorna-startup") : env;
+}
 
 void recreate() {
     zdb::Connection maint;
@@ -23,6 +47,12 @@ void connectSys(zdb::Connection& c) {
     c.close();
     c.setConnectionString(QStringLiteral("Provider=MSDASQL.1;Password=") + sysPassword() +
                           QStringLiteral(";Persist Security Info=True;User ID=sys;Data Source=zorna_erp_dev"));
+    c.open();
+}
+
+void connectAs(zdb::Connection& c, const QString& login, const QString& password) {
+    c.close();
+    c.setConnectionString(TDataModule6::connectionString({}, login, password));
     c.open();
 }
 

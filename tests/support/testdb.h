@@ -10,10 +10,16 @@ namespace testdb {
 // so close your connections first.
 void recreate();
 
-// "sys" through the data source, as the data module connects before the login.
+// "sys" through the data source. Linking this support also makes the data
+// module's stored connection (before the login) use "sys" instead of the
+// start-up account, since tests set up the database through it.
 void connectSys(zdb::Connection& c);
 
 QString sysPassword();
+QString startupPassword();
+
+// A login of the demo plant (password = login name), as the login screen connects.
+void connectAs(zdb::Connection& c, const QString& login, const QString& password);
 
 // Runs SQL as the cluster's superuser (for what no application role may do,
 // such as creating a login).

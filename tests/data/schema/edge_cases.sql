@@ -31,7 +31,7 @@ ROLLBACK;
 
 -- ----- defaults of the columns the client leaves out ------------------------
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 INSERT INTO mnf_app.app_doc(id_jur_person, id_person, d_mnf, d_out)VALUES(2, 3, '11.12.2026', '20.12.2026');
 INSERT INTO mnf_app.app_spec(id_ii, cnt, id_app_doc, id_ral, id_gds, price, cost_price)
     VALUES(41, 10, (SELECT max(id) FROM mnf_app.app_doc), 20,10, 95, 48);
@@ -79,7 +79,7 @@ ROLLBACK;
 
 -- ----- rows with key 0 and the lists that join them -------------------------
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 insert into cmn_department.department(s_caption, s_description, id_parent, type, s_type)VALUES('Участок сборки' ,'', 0, -1,'');
 DO $$
 DECLARE
@@ -132,7 +132,7 @@ ROLLBACK;
 
 -- ----- the column "type", dates day first, domains ------------------------
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 UPDATE cmn_department.department SET s_caption='Склад заготовок', s_description='', id_parent=5, type='1', s_type='Склад заготовок' where id=9;
 DO $$
 DECLARE
@@ -155,7 +155,7 @@ ROLLBACK;
 
 -- ----- a new process's key is read from its sequence, by a user login --------
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 insert into mnf_proc_tech.proc_tech(s_caption, id_inventory_items, id_gds)VALUES('Проба' ,41 ,10);
 DO $$
 BEGIN
@@ -176,10 +176,10 @@ CREATE TEMP TABLE catalogue_counts AS
     UNION ALL SELECT 'operation', count(*) FROM mnf_operation.operation
     UNION ALL SELECT 'users', count(*) FROM adm_user.users
     UNION ALL SELECT 'msm', count(*) FROM cmn_msm.msm;
-GRANT SELECT ON catalogue_counts TO econom;
+GRANT SELECT ON catalogue_counts TO zorna_admin;
 INSERT INTO accounts_dep.smena (w_id, i_id, o_id, kol_vo, data, smena, id_doc, id_doc_item) VALUES (8, 41, 4, 5, '11.12.2026', 1, 1, 1);
 INSERT INTO mnf_proc_tech.tp_operation (app_spec_id, tp_id, operation_id, cnt, orderby) VALUES (1, 2, 4, 200, 1);
-SET ROLE econom;
+SET ROLE zorna_admin;
 SELECT truncate_tables('mnf_app');
 truncate table mnf_proc_tech.tp_operation;truncate table accounts_dep.smena;truncate table accounts_dep.h_tabel;truncate table accounts_dep.person_temp;SELECT truncate_tables('stk_stocks');SELECT truncate_tables('stk_purchase');update cmn_inventory_items.inventory_items set cost_price =0;
 DO $$
@@ -234,7 +234,7 @@ ROLLBACK;
 
 -- ----- a shift record shared by its brigade -------------------------------
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 DO $$
 DECLARE
     c       record;
@@ -277,7 +277,7 @@ END $$;
 ROLLBACK;
 
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) values(8, 41, 4, 6.5,12, 0, to_date('11.12.2026', 'DD.MM.YYYY HH24:MI:SS'), 3, 0, 5, now(), 'no', 0, 1, 1, 0, 10, 0) returning id \gset
 insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) values(9, 41, 4, 6.5,4, 0, to_date('11.12.2026', 'DD.MM.YYYY HH24:MI:SS'), 3, 0, 3, now(), 'no', 0, 1, 1, 0, 10, 0);
 insert into accounts_dep.h_tabel(smena, w_id, month, year, d11) values(3, 8, 12, 2026, 5);
@@ -298,7 +298,7 @@ ROLLBACK;
 
 -- ----- the shift list leaves out 'ta' and empty marks ----------------------
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) values(8, 41, 4, 6.5,10, 10, to_date('07.12.2026', 'DD.MM.YYYY HH24:MI:SS'), 2, 0, 8, now(), 'no', 0, 1, 1, 0, 10, 0);
 insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) values(9, 41, 4, 6.5,10, 0, to_date('07.12.2026', 'DD.MM.YYYY HH24:MI:SS'), 2, 0, 8, now(), 'ta', 0, 1, 1, 0, 10, 0);
 insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) values(10, 41, 4, 6.5,10, 0, to_date('07.12.2026', 'DD.MM.YYYY HH24:MI:SS'), 2, 0, 8, now(), NULL, 0, 1, 1, 0, 10, 0);
@@ -320,7 +320,7 @@ ROLLBACK;
 
 -- ----- catalogue rows still in use cannot be deleted ------------------------
 BEGIN;
-SET ROLE econom;
+SET ROLE zorna_admin;
 DO $$
 DECLARE
     c record;
@@ -352,7 +352,7 @@ END $$;
 ROLLBACK;
 
 BEGIN;
-SET ROLE econom;
+SET ROLE planner;
 insert into accounts_dep.SMENA(w_id, i_id, o_id, cena, kol_vo, brak, data, smena, color, time, vvod,ok, prize, id_doc, id_doc_item, f_gds_qty_use, id_gds_use, id_cons_use) values(13, 41, 4, 6.5,1, 0, to_date('11.12.2026', 'DD.MM.YYYY HH24:MI:SS'), 1, 0, 1, now(), 'no', 0, 1, 1, 0, 10, 0);
 DO $$
 BEGIN
@@ -373,4 +373,64 @@ BEGIN
     END;
 END $$;
 \if :ERROR \echo FAIL history and stock rows are protected \else \echo PASS history and stock rows are protected \endif
+ROLLBACK;
+
+-- ----- stock figures stay possible; a new pair adds up on one row -------------
+BEGIN;
+SET ROLE planner;
+DO $$
+DECLARE
+    c record;
+BEGIN
+    FOR c IN SELECT * FROM (VALUES
+        ('UPDATE stk_stocks.stock SET reserve = count + 1 WHERE id = 1', 'reserve above count'),
+        ('UPDATE stk_stocks.stock SET reserve = -1 WHERE id = 1', 'negative reserve'),
+        ('UPDATE stk_stocks.stock SET count = count - 851 WHERE id = 1', 'negative count'),
+        ('UPDATE stk_stocks.stock SET reserve = 10, count = 5 WHERE id = 1', 'reserve kept, count below it')
+    ) t(stmt, what) LOOP
+        BEGIN
+            EXECUTE c.stmt;
+            RAISE EXCEPTION 'accepted: %', c.what USING ERRCODE = 'ZZ001';
+        EXCEPTION WHEN check_violation THEN NULL;
+        END;
+    END LOOP;
+    UPDATE stk_stocks.stock SET reserve = count WHERE id = 1;
+    INSERT INTO stk_stocks.stock (id_stock, id_ii, count, price) VALUES (9, 10, 5, 78.5)
+        ON CONFLICT (id_stock, id_ii) DO UPDATE SET count = stk_stocks.stock.count + EXCLUDED.count;
+    ASSERT (SELECT count FROM stk_stocks.stock WHERE id_stock = 9 AND id_ii = 10) = 855, 'ON CONFLICT did not add';
+    ASSERT (SELECT count(*) FROM stk_stocks.stock WHERE id_stock = 9 AND id_ii = 10) = 1, 'second row for the pair';
+    ASSERT NOT EXISTS (SELECT 1 FROM stk_stocks.stock WHERE NOT (count >= 0 AND reserve >= 0 AND reserve <= count)),
+        'demo stock breaks the figures rule';
+END $$;
+\if :ERROR \echo FAIL stock figures and pairs \else \echo PASS stock figures and pairs \endif
+ROLLBACK;
+
+-- ----- the build stamp only moves forward, and never past the server's today --
+BEGIN;
+UPDATE ver SET d = to_char(current_date, 'YYYYMMDD')::integer, t = 5000;
+SET ROLE planner;
+DO $$
+DECLARE
+    today integer := to_char(current_date, 'YYYYMMDD')::integer;
+    yesterday integer := to_char(current_date - 1, 'YYYYMMDD')::integer;
+    tomorrow integer := to_char(current_date + 1, 'YYYYMMDD')::integer;
+BEGIN
+    ASSERT NOT record_build(today, 4999), 'an older time moved the stamp';
+    ASSERT NOT record_build(yesterday, 86399), 'an older date moved the stamp';
+    ASSERT NOT record_build(today, 5000), 'an equal build moved the stamp';
+    ASSERT (SELECT d = today AND t = 5000 FROM ver), 'stamp moved back';
+    BEGIN
+        PERFORM record_build(tomorrow, 0);
+        RAISE EXCEPTION 'a build from the future was recorded' USING ERRCODE = 'ZZ001';
+    EXCEPTION WHEN raise_exception THEN NULL;
+    END;
+    BEGIN
+        PERFORM record_build(today, 86400);
+        RAISE EXCEPTION 'a time past midnight was recorded' USING ERRCODE = 'ZZ001';
+    EXCEPTION WHEN raise_exception THEN NULL;
+    END;
+    ASSERT record_build(today, 5001), 'a newer build was not recorded';
+    ASSERT (SELECT d = today AND t = 5001 FROM ver), 'newer build not in ver';
+END $$;
+\if :ERROR \echo FAIL build stamp function \else \echo PASS build stamp function \endif
 ROLLBACK;

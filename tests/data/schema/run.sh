@@ -94,5 +94,100 @@ else
     fail "odbc: isql not found (scripts/install-deps installs unixodbc)"
 fi
 
+# Rights: psql, as each demo login, tries what its group must not do. Every
+# try runs in a transaction that is rolled back, so a wrongly granted right
+# changes nothing for the next one.
+as_login() {  # login password sql...
+    local login="$1" pw="$2"
+    shift 2
+    local args=()
+    for s in "$@"; do args+=(-c "$s"); done
+    PGPASSWORD="$pw" "$PG_BIN/psql" -X -q -h 127.0.0.1 -p "$ZORNA_DB_PORT" -U "$login" -d "$ZORNA_DB_NAME" \
+        -v ON_ERROR_STOP=1 -c BEGIN "${args[@]}" -c ROLLBACK 2>&1 >/dev/null
+}
+refused() {  # login password sql
+    local err
+    if err="$(as_login "$@")"; then
+        fail "rights: $1 may: $3"
+    elif grep -Eq 'permission denied|must be owner|позже сегодняшней' <<<"$err"; then
+        pass "rights: $1 may not: $3"
+    else
+        fail "rights: $1: $3: $err"
+    fi
+}
+allowed() {  # login password sql
+    local err
+    if err="$(as_login "$@")"; then pass "rights: $1 may: $3"; else fail "rights: $1: $3: $err"; fi
+}
+not_for_anybody=(
+    "TRUNCATE cmn_contractor.person CASCADE"
+    "TRUNCATE mnf_app.app_doc CASCADE"
+    "SELECT truncate_tables('mnf_app')"
+    "SELECT sync_id_sequences()"
+    "SELECT setval('mnf_app.app_doc_id_seq', 1)"
+    "UPDATE ver SET d = 0"
+    "INSERT INTO ver (d, t, delim) VALUES (0, 0, '.')"
+    "DELETE FROM ver"
+    "UPDATE adm_user.users SET s_caption = s_caption"
+    "INSERT INTO adm_user.users (s_name) VALUES ('x')"
+    "DELETE FROM adm_user.users WHERE id = 8"
+    "UPDATE adm_role.roles SET s_caption = s_caption"
+    "INSERT INTO adm_role.roles (s_name) VALUES ('x')"
+    "DELETE FROM adm_role.roles WHERE id = 11"
+    "SELECT record_build(to_char(current_date + 1, 'YYYYMMDD')::integer, 0)"
+    "CREATE TABLE public.x (i integer)"
+)
+not_for_restricted=(
+    "INSERT INTO accounts_dep.smena (w_id, i_id, o_id, kol_vo, data, smena) VALUES (8, 41, 4, 1, '11.12.2026', 1)"
+    "UPDATE accounts_dep.smena SET kol_vo = kol_vo"
+    "DELETE FROM accounts_dep.smena"
+    "INSERT INTO accounts_dep.person_temp (id_smena, id_person) VALUES (1, 8)"
+    "INSERT INTO accounts_dep.h_tabel (smena, w_id, month, year) VALUES (1, 8, 12, 2026)"
+    "UPDATE accounts_dep.h_tabel SET d1 = 1"
+    "DELETE FROM accounts_dep.h_tabel"
+    "SELECT accounts_dep.divide_between_person(1)"
+    "INSERT INTO cmn_contractor.person (s_caption) VALUES ('x')"
+    "UPDATE cmn_inventory_items.inventory_items SET marka = marka"
+    "DELETE FROM cmn_department.department WHERE id = 4"
+    "UPDATE mnf_proc_tech.proc_tech SET s_caption = s_caption"
+    "DELETE FROM mnf_operation.operation_type WHERE id = 1"
+    "INSERT INTO cmn_contractor.jur_person (s_caption) VALUES ('x')"
+)
+# What their screens send: requests, stock and supply, a receipt's cost price,
+# the take-in's acceptance mark, and the build stamp.
+for_restricted=(
+    "INSERT INTO mnf_app.app_doc (id_jur_person, id_person) VALUES (2, 3)"
+    "UPDATE stk_stocks.stock SET reserve = reserve"
+    "INSERT INTO stk_purchase.purchase_doc (id_person) VALUES (4) RETURNING id"
+    "UPDATE cmn_inventory_items.inventory_items SET cost_price = cost_price WHERE id = 10"
+    "UPDATE accounts_dep.smena SET ok = 'ok' WHERE id_doc_item = 1"
+    "SELECT record_build(20000101, 0)"
+)
+for_users=(
+    "INSERT INTO cmn_contractor.person (s_caption) VALUES ('x')"
+    "INSERT INTO accounts_dep.smena (w_id, i_id, o_id, kol_vo, data, smena) VALUES (8, 41, 4, 1, '11.12.2026', 1)"
+    "UPDATE accounts_dep.h_tabel SET d1 = d1"
+)
+for login in econom lurevna sodira ravenko master sklad planner; do
+    for s in "${not_for_anybody[@]}"; do refused "$login" "$login" "$s"; done
+    case "$login" in
+    econom | lurevna | sodira | ravenko)
+        for s in "${not_for_restricted[@]}"; do refused "$login" "$login" "$s"; done
+        for s in "${for_restricted[@]}"; do allowed "$login" "$login" "$s"; done
+        ;;
+    *)
+        for s in "${for_users[@]}"; do allowed "$login" "$login" "$s"; done
+        ;;
+    esac
+done
+# The start-up account: the stamp and nothing else.
+su_pw="$(startup_password)"
+allowed zorna_startup "$su_pw" "SELECT d, t, delim FROM ver"
+allowed zorna_startup "$su_pw" "SELECT record_build(20000101, 0)"
+for s in "SELECT * FROM adm_user.users" "SELECT * FROM cmn_contractor.person" "UPDATE ver SET d = 0" \
+    "SELECT truncate_tables('mnf_app')" "INSERT INTO mnf_app.app_doc (id_jur_person, id_person) VALUES (2, 3)"; do
+    refused zorna_startup "$su_pw" "$s"
+done
+
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

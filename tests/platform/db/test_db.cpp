@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 namespace {
 
 class Db : public ::testing::Test {
@@ -176,9 +178,10 @@ TEST(Dataset, NotifiesViews) {
 TEST(Connection, MapsTheProviderForm) {
     EXPECT_EQ(zdb::Connection::odbcConnectionString(
                   "Provider=MSDASQL.1;Password=secret;Persist Security Info=True;User ID=sys;Data Source=zorna_erp_dev"),
-              "PWD=secret;UID=sys;DSN=zorna_erp_dev");
-    EXPECT_EQ(zdb::Connection::odbcConnectionString("Provider=MSDASQL.1;Password=a b;User ID=u;Data Source=d"),
-              "PWD={a b};UID=u;DSN=d");
+              "PWD={secret};UID=sys;DSN=zorna_erp_dev");
+    EXPECT_EQ(zdb::Connection::odbcConnectionString("Provider=MSDASQL.1;Password={a;b}}c};User ID=u;Data Source=d"),
+              "PWD={a;b}}c};UID=u;DSN=d");
+    EXPECT_EQ(zdb::connectionValue("x;PWD=y}"), "{x;PWD=y}}}");
     const QString driver = "DRIVER={PostgreSQL UNICODE};DATABASE=x;SERVER=h;PORT=5432;UID=u;PWD=p;";
     EXPECT_EQ(zdb::Connection::odbcConnectionString(driver), driver);
 }
@@ -305,6 +308,202 @@ TEST_F(Db, TableEditsTheRowItRead) {
     ver.edit();
     ver.setFieldValue("d", d + 2);
     EXPECT_THROW(ver.post(), zdb::DbError);
+}
+
+// ---- the filter matches typed text literally, in linear time ----------------
+
+TEST(Dataset, LikeLiteralMatchesWildcardsAsTyped) {
+    using zdb::FieldType;
+    MemoryDataset ds({{"id", FieldType::Integer}, {"s", FieldType::Text}},
+                     {{1, "100% сталь"}, {2, "1000 сталь"}, {3, "a_b"}, {4, "axb"}, {5, "C:\\путь"}, {6, "ab*"}, {7, "abc"}});
+    ds.open();
+    ds.setFiltered(true);
+    struct Case {
+        QString typed;
+        QStringList ids;
+    };
+    const Case cases[] = {{"100%", {"1"}}, {"a_", {"3"}}, {"C:\\", {"5"}}, {"ab*", {"6"}}, {"ab", {"6", "7"}}};
+    for (const auto& c : cases) {
+        ds.setFilter("s like " + zdb::quoted(zdb::likeLiteral(c.typed) + "%"));
+        EXPECT_EQ(column(ds, "id"), c.ids) << c.typed.toStdString();
+    }
+    // A screen's own pattern still means its wildcards.
+    ds.setFilter("s like 'a_b'");
+    EXPECT_EQ(column(ds, "id"), (QStringList{"3", "4"}));
+    ds.setFilter("s like '%0%сталь'");
+    EXPECT_EQ(column(ds, "id"), (QStringList{"1", "2"}));
+    ds.setFilter("s like 'a%b%'");
+    EXPECT_EQ(column(ds, "id"), (QStringList{"3", "4", "6", "7"}));
+}
+
+TEST(Dataset, LikeMatcherDoesNotBacktrack) {
+    using zdb::FieldType;
+    // Exponential for a backtracking matcher: many runs that almost match.
+    const QString text = QString(20000, QLatin1Char('a'));
+    MemoryDataset ds({{"s", FieldType::Text}}, {{text}, {text + "b"}});
+    ds.open();
+    ds.setFiltered(true);
+    QElapsedTimer t;
+    t.start();
+    ds.setFilter("s like '%a%a%a%a%a%a%a%a%a%a%a%a%b'");
+    EXPECT_EQ(ds.recordCount(), 1);
+    ds.setFilter("s like '%a_a_a_a_a_a_a_a_a_a_a_c%'");
+    EXPECT_EQ(ds.recordCount(), 0);
+    EXPECT_LT(t.elapsed(), 2000);
+}
+
+TEST(Dataset, DeepNestingIsRefusedWithAMessage) {
+    auto ds = items();
+    ds->setFiltered(true);
+    ds->setFilter("tp_cnt>0");
+    for (const QString& deep : {QString(100000, QLatin1Char('(')) + "id=1" + QString(100000, QLatin1Char(')')),
+                                QString("not ").repeated(100000) + "id=1"}) {
+        try {
+            ds->setFilter(deep);
+            ADD_FAILURE() << "accepted";
+        } catch (const zdb::DbError& e) {
+            EXPECT_TRUE(e.text().contains("вложенность")) << e.text().toStdString();
+        }
+        EXPECT_EQ(ds->filter(), "tp_cnt>0");
+    }
+    ds->setFilter("((id=1 or (id=3)) and not (id=3))");
+    EXPECT_EQ(column(*ds, "id"), QStringList{"1"});
+}
+
+// ---- long and exact values ------------------------------------------------------
+
+TEST_F(Db, LongTextsAreReadWhole) {
+    conn.execute("create temp table memo(id integer, t text, v varchar(20000));"
+                 "insert into memo values (1, repeat('ё', 9000) || 'конец', 'короткий'), (2, 'короткий', repeat('x', 20000)), "
+                 "(3, null, repeat('я', 8190))");
+    zdb::Query q(&conn);
+    q.setSql("select id, t, v, repeat('я', 70000) || '.' as computed from memo order by id");
+    q.open();
+    ASSERT_EQ(q.recordCount(), 3);
+    EXPECT_EQ(q.fieldByName("t").asString(), QString(9000, QChar(0x451)) + "конец");
+    EXPECT_EQ(q.fieldByName("v").asString(), "короткий");
+    EXPECT_EQ(q.fieldByName("computed").asString().size(), 70001);
+    q.next();
+    EXPECT_EQ(q.fieldByName("t").asString(), "короткий");
+    EXPECT_EQ(q.fieldByName("v").asString(), QString(20000, QLatin1Char('x')));
+    q.next();
+    EXPECT_TRUE(q.fieldByName("t").isNull());
+    EXPECT_EQ(q.fieldByName("v").asString(), QString(8190, QChar(0x44F)));
+}
+
+TEST_F(Db, NumericValuesKeepEveryDigit) {
+    conn.execute("create temp table n(id serial primary key, v numeric, w numeric(15,4));"
+                 "insert into n(v, w) values (123456789.012345, 12345678901.2345), (12345678901234567890.5, 0.1), "
+                 "(-0.000000000000000001, 99999999999.9999), (12345678901234567891.5, 0)");
+    zdb::Table t(&conn, "n");
+    t.open();
+    t.setSort("v ASC");
+    EXPECT_EQ(column(t, "v"), (QStringList{"-0,000000000000000001", "123456789,012345", "12345678901234567890,5",
+                                           "12345678901234567891,5"}));
+    EXPECT_EQ(column(t, "w"), (QStringList{"99999999999,9999", "12345678901,2345", "0,1", "0"}));
+    // Written back through the table, the values stay exactly as read.
+    t.setSort("id ASC");
+    t.first();
+    for (int i = 0; i < 4; ++i, t.next()) {
+        const QVariant v = t.fieldByName("v").value(), w = t.fieldByName("w").value();
+        t.edit();
+        t.setFieldValue("v", w);
+        t.setFieldValue("w", v.toByteArray().contains("1234567890123") ? QVariant(QByteArray("1.5")) : v);
+        t.post();
+        t.edit();
+        t.setFieldValue("v", v);
+        t.post();
+    }
+    EXPECT_EQ(testdb::scalar(conn, "select string_agg(v::text, ' ' order by id) from n").toString(),
+              "123456789.012345 12345678901234567890.5 -0.000000000000000001 12345678901234567891.5");
+    zdb::Query q(&conn);
+    q.setSql("select v, v * 2 as twice from n where id = 1");
+    q.open();
+    EXPECT_EQ(q.fieldByName("v").asInteger(), 123456789);
+    EXPECT_EQ(q.fieldByName("twice").asString(), "246913578,02469");
+}
+
+// ---- a connection that survives the server -----------------------------------
+
+TEST_F(Db, LostConnectionIsRestoredByTheNextAction) {
+    zdb::Connection user;
+    user.setSessionSetup("SET lock_timeout = '1s'");
+    testdb::connectAs(user, "planner", "planner");
+    const qlonglong pid = testdb::scalar(user, "select pg_backend_pid()").toLongLong();
+    conn.execute(QString("select pg_terminate_backend(%1)").arg(pid));
+    // The action under which the server went away says so ...
+    try {
+        testdb::scalar(user, "select 1");
+        ADD_FAILURE() << "no error";
+    } catch (const zdb::DbError& e) {
+        EXPECT_TRUE(e.text().startsWith("Соединение с базой данных потеряно")) << e.text().toStdString();
+    }
+    EXPECT_TRUE(user.lost());
+    // ... the next one reconnects and asks to be repeated, without running ...
+    zdb::Command insert(&user);
+    const qlonglong before = testdb::scalar(conn, "select count(*) from cmn_contractor.jur_person").toLongLong();
+    try {
+        insert.execute("insert into cmn_contractor.jur_person(s_caption) values ('x')");
+        ADD_FAILURE() << "no error";
+    } catch (const zdb::DbError& e) {
+        EXPECT_EQ(e.text(), "Соединение с базой данных восстановлено. Повторите действие.");
+    }
+    EXPECT_EQ(testdb::scalar(conn, "select count(*) from cmn_contractor.jur_person").toLongLong(), before);
+    // ... and then the session is the user's own again, with its settings.
+    EXPECT_FALSE(user.lost());
+    EXPECT_EQ(testdb::scalar(user, "select current_user").toString(), "planner");
+    EXPECT_EQ(testdb::scalar(user, "show lock_timeout").toString(), "1s");
+}
+
+TEST_F(Db, LostConnectionInsideATransactionWritesNothing) {
+    zdb::Connection user;
+    testdb::connectAs(user, "planner", "planner");
+    const qlonglong pid = testdb::scalar(user, "select pg_backend_pid()").toLongLong();
+    const qlonglong before = testdb::scalar(conn, "select count(*) from cmn_contractor.jur_person").toLongLong();
+    {
+        zdb::Transaction tr(user);
+        user.execute("insert into cmn_contractor.jur_person(s_caption) values ('half')");
+        conn.execute(QString("select pg_terminate_backend(%1)").arg(pid));
+        EXPECT_THROW(user.execute("insert into cmn_contractor.jur_person(s_caption) values ('other half')"), zdb::DbError);
+    }
+    EXPECT_EQ(testdb::scalar(conn, "select count(*) from cmn_contractor.jur_person").toLongLong(), before);
+    EXPECT_THROW(testdb::scalar(user, "select 1"), zdb::DbError);  // restored: repeat
+    EXPECT_EQ(testdb::scalar(user, "select 1").toInt(), 1);
+}
+
+TEST_F(Db, HungWaitsEndWithAClearMessage) {
+    zdb::Connection user;
+    user.setSessionSetup("SET lock_timeout = '300ms'; SET statement_timeout = '1s'");
+    testdb::connectAs(user, "planner", "planner");
+    zdb::Transaction holding(conn);
+    conn.execute("update cmn_contractor.jur_person set s_caption = s_caption where id = 2");
+    try {
+        user.execute("update cmn_contractor.jur_person set s_inn = '1' where id = 2");
+        ADD_FAILURE() << "waited";
+    } catch (const zdb::DbError& e) {
+        EXPECT_EQ(e.state(), "55P03");
+        EXPECT_TRUE(e.text().startsWith("Данные заняты другим пользователем")) << e.text().toStdString();
+    }
+    try {
+        testdb::scalar(user, "select pg_sleep(5)");
+        ADD_FAILURE() << "slept";
+    } catch (const zdb::DbError& e) {
+        EXPECT_EQ(e.state(), "57014");
+        EXPECT_TRUE(e.text().startsWith("Запрос выполнялся слишком долго")) << e.text().toStdString();
+    }
+    EXPECT_FALSE(user.lost());
+    EXPECT_EQ(testdb::scalar(user, "select 2").toInt(), 2);
+}
+
+TEST_F(Db, PasswordsWithSeparatorsChangeNoOption) {
+    testdb::superuserSql("DO $$ BEGIN IF NOT EXISTS (SELECT 1 FROM pg_roles WHERE rolname = 'odd') THEN "
+                         "CREATE ROLE odd LOGIN; END IF; END $$;"
+                         "ALTER ROLE odd PASSWORD 'p;UID=sys;{x}}y=';");
+    zdb::Connection user;
+    testdb::connectAs(user, "odd", "p;UID=sys;{x}}y=");
+    EXPECT_EQ(testdb::scalar(user, "select current_user").toString(), "odd");
+    // A login with a separator cannot bring in an option either: it is refused.
+    EXPECT_THROW(testdb::connectAs(user, "odd;UID=sys", "p;UID=sys;{x}}y="), zdb::DbError);
 }
 
 }  // namespace

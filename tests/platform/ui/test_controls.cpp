@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QInputMethodEvent>
+
 using namespace zui::testing;
 using zdb::FieldType;
 
@@ -69,6 +71,28 @@ TEST(KeyFilter, APasteIsTakenWholeOrNotAtAll) {
     QApplication::clipboard()->setText("7 шт");
     pressKey(&edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit.text(), "12,5");
+}
+
+TEST(KeyFilter, WhatBypassesTheKeysIsRefusedToo) {
+    QLineEdit edit;
+    zui::setKeyFilter(&edit, zui::Keys::DigitsComma);
+    typeText(&edit, "12");
+    // Input-method text and the X11 selection's middle-click paste never pass the key filter.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("3;drop"));
+    QApplication::sendEvent(&edit, &commit);
+    EXPECT_EQ(edit.text(), "12");
+    edit.insert(QStringLiteral("--"));
+    EXPECT_EQ(edit.text(), "12");
+    QInputMethodEvent digits;
+    digits.setCommitString(QStringLiteral(",5"));
+    QApplication::sendEvent(&edit, &digits);
+    EXPECT_EQ(edit.text(), "12,5");
+    // What code put there stays, and typing around it still works.
+    edit.setText("-1 234,5");
+    pressKey(&edit, Qt::Key_End);
+    typeText(&edit, "6x");
+    EXPECT_EQ(edit.text(), "-1 234,56");
 }
 
 // ---- Filter box --------------------------------------------------------------------------
