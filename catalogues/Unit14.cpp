@@ -25,8 +25,14 @@ void TForm14::Button1Click() {
                           sqlTextUntrimmed(Edit3) + ")",
                       DataModule6->jur_person);
     else
-        writeAndClose(QStringLiteral("UPDATE cmn_contractor.jur_person  SET s_caption=") + sqlTextUntrimmed(Edit2) +
+        updateRememberedAndClose(QStringLiteral("UPDATE cmn_contractor.jur_person  SET s_caption=") + sqlTextUntrimmed(Edit2) +
                           ", s_full_caption=" + sqlTextUntrimmed(Edit1) + ", s_ogrn=" + sqlTextUntrimmed(Edit4) +
                           ", s_inn=" + sqlTextUntrimmed(Edit3) + " WHERE id=" + zui::idOf(DataModule6->jur_person),
                       DataModule6->jur_person);
+}
+
+void TForm14::FormActivate() {
+    if (Tag != 1)
+        rememberRow(DataModule6->jur_person, {{"s_caption", "s_caption"}, {"s_full_caption", "s_full_caption"},
+                                              {"s_ogrn", "s_ogrn"}, {"s_inn", "s_inn"}});
 }

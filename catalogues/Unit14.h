@@ -13,6 +13,8 @@ public:
     QLineEdit* Edit3;  // "ИНН"
     QLineEdit* Edit4;  // "ОГРН"
 
+    // A change remembers the row as the list showed it.
+    void FormActivate() override;
     void Button1Click() override;
 };
 

@@ -35,7 +35,13 @@ TForm2::TForm2(QWidget* parent)
     for (zui::LookupBox* b : {LCB_department, LCB_staffpos, LCB_roles}) b->setDropDownRows(10);
 }
 
-void TForm2::FormActivate() { Edit1->setFocus(); }
+void TForm2::FormActivate() {
+    Edit1->setFocus();
+    if (Tag != 1)
+        rememberRow(DataModule6->workers, {{"s_second_name", "s_second_name"}, {"s_first_name", "s_first_name"},
+                                           {"s_third_name", "s_third_name"}, {"id_staffpos", "staff_id"},
+                                           {"id_department", "dep_id"}, {"id_role", "role_id"}});
+}
 
 void TForm2::FormClose() {
     staffpos->close();
@@ -66,10 +72,11 @@ void TForm2::Button1Click() {
             fullName + ", " + zdb::quoted(surname) + ", " + zdb::quoted(first) + ", " + zdb::quoted(patronymic) + ", " + position + ", " +
             dep + ", " + role + ")");
     } else {
-        cmd_person->execute(QStringLiteral("UPDATE cmn_contractor.person SET s_caption=") + fullName +
+        if (!updateRemembered(QStringLiteral("UPDATE cmn_contractor.person SET s_caption=") + fullName +
                             ", s_second_name=" + zdb::quoted(surname) + ", s_first_name=" + zdb::quoted(first) +
                             ", s_third_name=" + zdb::quoted(patronymic) + ", id_staffpos=" + position + ", id_department=" + dep +
-                            ", id_role=" + role + " where cmn_contractor.person.id=" + QString::number(id_person_edit));
+                            ", id_role=" + role + " where cmn_contractor.person.id=" + QString::number(id_person_edit)))
+            return;
     }
     close();
 }

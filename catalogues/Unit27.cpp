@@ -22,10 +22,16 @@ void TForm27::Button1Click() {
                           zcat::sqlText(Edit1) + " ," + zcat::sqlText(Edit2) + ", " + department + ")",
                       DataModule6->staffpos);
     else
-        writeAndClose(QStringLiteral("UPDATE hrms_staffpos.staffpos SET s_caption=") + zcat::sqlText(Edit1) + ", s_description=" +
+        updateRememberedAndClose(QStringLiteral("UPDATE hrms_staffpos.staffpos SET s_caption=") + zcat::sqlText(Edit1) + ", s_description=" +
                           zcat::sqlText(Edit2) + ", id_department=" + department + " where id=" + zui::idOf(DataModule6->staffpos),
                       DataModule6->staffpos);
 }
 
 // The department list is read afresh at every showing.
 void TForm27::FormClose() { cb_department->close(); }
+
+void TForm27::FormActivate() {
+    if (Tag != 1)
+        rememberRow(DataModule6->staffpos,
+                    {{"s_caption", "s_caption"}, {"s_description", "s_description"}, {"id_department", "id_department"}});
+}

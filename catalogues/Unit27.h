@@ -14,6 +14,8 @@ public:
     QLineEdit* Edit2;  // "Описание"
     zui::LookupBox* p_department;
 
+    // A change remembers the row as the list showed it.
+    void FormActivate() override;
     void Button1Click() override;
     void FormClose() override;
 };

@@ -21,10 +21,14 @@ void TForm29::Button1Click() {
                           zcat::sqlText(Edit1) + " ," + department + ")",
                       DataModule6->nomenclature);
     else
-        writeAndClose(QStringLiteral("UPDATE cmn_inventory_items.nomenclature SET s_caption=") + zcat::sqlText(Edit1) +
+        updateRememberedAndClose(QStringLiteral("UPDATE cmn_inventory_items.nomenclature SET s_caption=") + zcat::sqlText(Edit1) +
                           ", id_department=" + department + " where id=" + zui::idOf(DataModule6->nomenclature),
                       DataModule6->nomenclature);
 }
 
 // The department list is read afresh at every showing.
 void TForm29::FormClose() { cb_department->close(); }
+
+void TForm29::FormActivate() {
+    if (Tag != 1) rememberRow(DataModule6->nomenclature, {{"s_caption", "s_caption"}, {"id_department", "id_department"}});
+}

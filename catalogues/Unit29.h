@@ -13,6 +13,8 @@ public:
     QLineEdit* Edit1;  // "Наименование"
     zui::LookupBox* p_department;  // "Склад"
 
+    // A change remembers the row as the list showed it.
+    void FormActivate() override;
     void Button1Click() override;
     void FormClose() override;
 };

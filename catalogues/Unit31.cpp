@@ -51,7 +51,7 @@ void TForm31::Button1Click() {
                       DataModule6->department);
     } else {
         const QString id = zui::idOf(DataModule6->department);
-        writeAndClose(QStringLiteral("UPDATE cmn_department.department SET s_caption=") + zcat::sqlText(Edit1) +
+        updateRememberedAndClose(QStringLiteral("UPDATE cmn_department.department SET s_caption=") + zcat::sqlText(Edit1) +
                           ", s_description=" + zcat::sqlText(Edit2) + ", id_parent=" + parent + ", type='" +
                           QString::number(type) + "', s_type=" + typeText + " where id=" + id,
                       DataModule6->department);
@@ -59,3 +59,9 @@ void TForm31::Button1Click() {
 }
 
 void TForm31::FormClose() { cb_department->close(); }
+
+void TForm31::FormActivate() {
+    if (Tag != 1)
+        rememberRow(DataModule6->department, {{"s_caption", "s_caption"}, {"s_description", "s_description"},
+                                              {"id_parent", "id_parent"}, {"type", "type"}});
+}

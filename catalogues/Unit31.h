@@ -23,6 +23,8 @@ public:
     void showType(int type);
     int typeNumber() const;
 
+    // A change remembers the row as the list showed it.
+    void FormActivate() override;
     void Button1Click() override;
     void CheckBox1Click();
     void FormClose() override;

@@ -27,9 +27,13 @@ void TForm58::Button1Click() {
                           ", " + zcat::sqlText(Edit2) + ", now()::t_date, " + a + "::t_boolean)",
                       nullptr);
     else
-        writeAndClose(QStringLiteral("UPDATE adm_role.roles SET s_caption=") + zcat::sqlText(Edit2) + ", s_name= " +
+        updateRememberedAndClose(QStringLiteral("UPDATE adm_role.roles SET s_caption=") + zcat::sqlText(Edit2) + ", s_name= " +
                           zcat::sqlText(Edit1) + ", b_active= " + a + "::t_boolean, " +
                           (active ? QStringLiteral("d_begin=now()::t_date, d_end=NULL") : QStringLiteral("d_end=now()::t_date")) +
                           " where id=" + zui::idOf(DataModule6->role),
                       nullptr);
+}
+
+void TForm58::FormActivate() {
+    if (Tag != 0) rememberRow(DataModule6->role, {{"s_caption", "s_caption"}, {"s_name", "s_name"}, {"b_active", "b_active"}});
 }

@@ -15,6 +15,8 @@ public:
     QLineEdit* Edit1;      // "Ситемное имя"
     QCheckBox* CheckBox1;  // "Активна"
 
+    // A change remembers the row as the list showed it.
+    void FormActivate() override;
     void Button1Click() override;
 };
 

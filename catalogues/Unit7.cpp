@@ -41,7 +41,13 @@ TForm7::TForm7(QWidget* parent)
     for (QLineEdit* e : {Edit3, Edit4, Edit2, Edit5}) zui::setKeyFilter(e, zui::Keys::DigitsCommaPoint);
 }
 
-void TForm7::FormActivate() { Edit1->setFocus(); }
+void TForm7::FormActivate() {
+    Edit1->setFocus();
+    if (Tag != 1)
+        rememberRow(DataModule6->inventory_items,
+                    {{"marka", "marka"}, {"massa", "massa"}, {"id_nom", "id_nom"}, {"id_type", "id_type"}, {"width", "width"},
+                     {"thick", "thick"}, {"id_msm", "id_msm"}, {"ral_cons", "ral_cons"}});
+}
 
 void TForm7::FormClose() { nomenclature->close(); }
 
@@ -81,7 +87,8 @@ void TForm7::Button1Click() {
               ", id_type=" + type + ", width=" + width + ", thick=" + thick + ", ral=" + ral + "::t_boolean, id_msm=" + unit +
               ", ral_cons=" + cons + " where id=" + zui::idOf(items);
     }
-    zcat::run(sql);
+    if (Tag == 1) zcat::run(sql);
+    else if (!updateRemembered(sql)) return;
     const QString sort = items->sort();
     items->reopen();
     items->setSort(sort);

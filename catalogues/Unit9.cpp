@@ -13,7 +13,10 @@ TForm9::TForm9(QWidget* parent)
     Edit2 = addEdit("Edit2", QStringLiteral("Описание"));
 }
 
-void TForm9::FormActivate() { Edit1->setFocus(); }
+void TForm9::FormActivate() {
+    Edit1->setFocus();
+    if (Tag != 1) rememberRow(DataModule6->operation_type, {{"s_caption", "s_caption"}, {"s_description", "s_description"}});
+}
 
 void TForm9::Button1Click() {
     if (!filled({Edit1})) return;
@@ -22,7 +25,7 @@ void TForm9::Button1Click() {
                           " ," + zcat::sqlText(Edit2) + ")",
                       DataModule6->operation_type);
     else
-        writeAndClose(QStringLiteral("UPDATE mnf_operation.operation_type SET s_caption=") + zcat::sqlText(Edit1) +
+        updateRememberedAndClose(QStringLiteral("UPDATE mnf_operation.operation_type SET s_caption=") + zcat::sqlText(Edit1) +
                           ", s_description=" + zcat::sqlText(Edit2) + " where id=" + zui::idOf(DataModule6->operation_type),
                       DataModule6->operation_type);
 }

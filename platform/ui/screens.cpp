@@ -275,6 +275,56 @@ void EditorScreen::writeAndClose(const QString& sql, zdb::Dataset* list) {
     close();
 }
 
+namespace {
+
+// The condition that a column still holds what a list read of it.
+QString sameAsRead(const QString& column, const zdb::Field& f) {
+    if (f.isNull()) return column + QStringLiteral(" is null");
+    switch (f.type()) {
+    case zdb::FieldType::Integer:
+        return column + QStringLiteral(" = ") + QString::number(f.asInteger());
+    case zdb::FieldType::Float:
+        return column + QStringLiteral(" = ") + f.value().toString() + QStringLiteral("::numeric");
+    case zdb::FieldType::Boolean:
+        return column + (f.asBoolean() ? QStringLiteral(" = true") : QStringLiteral(" = false"));
+    case zdb::FieldType::Date:
+        return column + QStringLiteral(" = ") + zdb::quoted(f.asDate().toString(Qt::ISODate)) + QStringLiteral("::date");
+    case zdb::FieldType::DateTime:
+        return column + QStringLiteral(" = ") + zdb::quoted(f.asDateTime().toString(Qt::ISODateWithMs)) +
+               QStringLiteral("::timestamp");
+    case zdb::FieldType::Text:
+        break;
+    }
+    return column + QStringLiteral("::text = ") + zdb::quoted(f.value().toString());
+}
+
+}  // namespace
+
+void EditorScreen::rememberRow(const zdb::Dataset* list, std::initializer_list<std::pair<QString, QString>> columns) {
+    remembered_.clear();
+    if (!list->active() || list->isEmpty()) return;
+    for (const auto& [column, field] : columns) remembered_ << sameAsRead(column, list->fieldByName(field));
+}
+
+bool EditorScreen::updateRemembered(const QString& update) {
+    QString sql = update;
+    for (const QString& c : remembered_) sql += QStringLiteral(" and ") + c;
+    // Asked as a query, so that the count of rows written comes back.
+    zdb::Query q(db_);
+    q.setSql(QStringLiteral("with changed as (") + sql + QStringLiteral(" returning id) select count(*) as n from changed"));
+    q.open();
+    if (q.fieldByName(QStringLiteral("n")).asInteger() > 0) return true;
+    msg::error(QStringLiteral("Строка изменена или удалена на другом рабочем месте. Изменение не записано: "
+                              "закройте окно и откройте строку заново."));
+    return false;
+}
+
+void EditorScreen::updateRememberedAndClose(const QString& update, zdb::Dataset* list) {
+    if (!updateRemembered(update)) return;
+    if (list) list->reopen();
+    close();
+}
+
 // ---- document screen ---------------------------------------------------------
 
 DocumentScreen::DocumentScreen(const Setup& s, QWidget* parent) : TForm(parent) {

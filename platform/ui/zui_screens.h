@@ -229,10 +229,22 @@ protected:
     // Writes, re-reads the list (its cursor on the first row; nullptr when the
     // list screen refreshes itself) and closes.
     void writeAndClose(const QString& sql, zdb::Dataset* list);
+
+    // A change is checked against the row as the list showed it: remember, when
+    // the editor opens for a change, the values of the columns it writes
+    // ({table column, list field}) from the list's current row.
+    void rememberRow(const zdb::Dataset* list, std::initializer_list<std::pair<QString, QString>> columns);
+    // Runs 'update' (an UPDATE ending in its "where id=...") only on a row that
+    // still holds the remembered values. When another workstation changed or
+    // deleted it meanwhile, says so, writes nothing and returns false.
+    bool updateRemembered(const QString& update);
+    // updateRemembered, then as writeAndClose.
+    void updateRememberedAndClose(const QString& update, zdb::Dataset* list);
     zdb::Connection* db() const { return db_; }
 
 private:
     zdb::Connection* db_;
+    QStringList remembered_;  // the conditions of the remembered row
     QGroupBox* group_ = nullptr;
     QGridLayout* rows_;
 };

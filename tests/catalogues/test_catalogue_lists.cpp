@@ -42,6 +42,45 @@ std::vector<Catalogue> catalogues() {
 
 class CatalogueLists : public CatalogueTest {};
 
+TEST_F(CatalogueLists, AChangeDoesNotOverwriteWhatAnotherWorkstationChangedMeanwhile) {
+    for (const Catalogue& c : catalogues()) {
+        SCOPED_TRACE(c.name);
+        zui::ListScreen* list = c.list();
+        zui::EditorScreen* editor = c.editor();
+        zdb::Dataset* ds = c.dataset();
+        showList(ds, list, [&](zui::TForm&) {
+            clickRow(list->DBGridEh1, 1);
+            const QString id = QString::number(ds->fieldByName("id").asInteger());
+            const QString read = QString("select %1 from %2 where id = %3").arg(c.column, c.table, id);
+            modals.on(editor->objectName(), [&](zui::TForm& f) {
+                // Another workstation renames the row while this editor is open.
+                zdb::Connection other;
+                testdb::connectSys(other);
+                other.execute(QString("update %1 set %2 = 'Чужое имя' where id = %3").arg(c.table, c.column, id));
+                c.nameBox()->clear();
+                typeText(c.nameBox(), "Моё имя");
+                messages.expectError();
+                click(editor->Button1);
+                EXPECT_TRUE(f.isVisible());
+                EXPECT_TRUE(messages.texts().last().startsWith("Строка изменена или удалена на другом рабочем месте"))
+                    << messages.texts().last().toStdString();
+                EXPECT_EQ(scalar(read).toString(), "Чужое имя");
+                // Deleted meanwhile (where nothing refers to the row): the same,
+                // not a silent write to nothing.
+                try {
+                    other.execute(QString("delete from %1 where id = %2").arg(c.table, id));
+                } catch (const zdb::DbError&) {
+                    return;
+                }
+                messages.expectError();
+                click(editor->Button1);
+                EXPECT_TRUE(f.isVisible());
+            });
+            click(list->Button2);
+        });
+    }
+}
+
 TEST_F(CatalogueLists, ChangeKeepsTheRowNumberAddGoesToTheFirstRowApostrophesSave) {
     for (const Catalogue& c : catalogues()) {
         SCOPED_TRACE(c.name);
