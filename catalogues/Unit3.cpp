@@ -118,6 +118,17 @@ int TForm3::pick(int tag, const QString& sql, unsigned look, unsigned undo, zui:
     return showAsPicker(tag, look, undo, std::move(choice));
 }
 
+QString TForm3::pickerSql(const QString& where) {
+    return QStringLiteral(
+               "select ii.*, (CASE ii.ral WHEN true THEN 'Да' END) as s_ral, it.s_caption as s_type, n.s_caption as s_nom, "
+               "s_identification,(select count(pt.id) from  mnf_proc_tech.proc_tech pt where pt.id_inventory_items = ii.id) as tp_cnt, "
+               "pt2.id_gds, ii2.marka as s_caption_gds  from cmn_inventory_items.inventory_items ii left join "
+               "cmn_inventory_items.ii_type it on ii.id_type = it.id left join cmn_inventory_items.nomenclature n on ii.id_nom = n.id "
+               "left join  cmn_msm.msm m on m.id = ii.id_msm left join mnf_proc_tech.proc_tech pt2 on ii.id=pt2.id_inventory_items "
+               "left join cmn_inventory_items.inventory_items ii2 on ii2.id=pt2.id_gds ") +
+           where;
+}
+
 bool TForm3::hasProcess(int idItem) {
     pt_cnt->close();
     pt_cnt->setParam(QStringLiteral("id_ii"), idItem);

@@ -18,6 +18,9 @@ public:
     // 'filter', when given); the list's statement is put back afterwards, also
     // when showing fails.
     int pick(int tag, const QString& sql, unsigned look, unsigned undo, zui::Choice choice, const QString& filter = {});
+    // The item list of the pickers with each item's process material;
+    // 'where' narrows it ("where ii.id_type = 0 order by ii.marka").
+    static QString pickerSql(const QString& where);
     // Whether the item has a technological process (pt_cnt).
     bool hasProcess(int idItem);
 

@@ -18,18 +18,6 @@ TForm33* Form33 = nullptr;
 
 namespace {
 
-// The item list of the pickers; 'where' narrows it by item type.
-QString itemPickerSql(const QString& where) {
-    return QStringLiteral(
-               "select ii.*, (CASE ii.ral WHEN true THEN 'Да' END) as s_ral, it.s_caption as s_type, n.s_caption as s_nom, "
-               "s_identification,(select count(pt.id) from  mnf_proc_tech.proc_tech pt where pt.id_inventory_items = ii.id) as tp_cnt, "
-               "pt2.id_gds, ii2.marka as s_caption_gds  from cmn_inventory_items.inventory_items ii left join "
-               "cmn_inventory_items.ii_type it on ii.id_type = it.id left join cmn_inventory_items.nomenclature n on ii.id_nom = n.id "
-               "left join  cmn_msm.msm m on m.id = ii.id_msm left join mnf_proc_tech.proc_tech pt2 on ii.id=pt2.id_inventory_items "
-               "left join cmn_inventory_items.inventory_items ii2 on ii2.id=pt2.id_gds ") +
-           where;
-}
-
 const char* kProductWhere = "where ii.id_type <> 0";
 const char* kMaterialWhere = "where ii.id_type <> -1";
 const char* kPresetMaterialWhere = "where ii.id_type <> 1 and ii.id_type <> 3";
@@ -265,14 +253,14 @@ zui::Choice intoBox(int mode) {
 }
 
 void pickThroughForm3(int mode, const QString& where) {
-    Form3->pick(mode, itemPickerSql(where), zui::Look::ChooseCaption | zui::Look::HideAdd | zui::Look::HideDelete,
+    Form3->pick(mode, TForm3::pickerSql(where), zui::Look::ChooseCaption | zui::Look::HideAdd | zui::Look::HideDelete,
                 zui::Undo::Buttons, intoBox(mode));
 }
 
 void pickThroughForm303(int mode, const QString& where) {
     Form303->Button2->setText(QStringLiteral("Выбрать"));
     Form303->inventory_items->close();
-    Form303->inventory_items->setSql(itemPickerSql(where));
+    Form303->inventory_items->setSql(TForm3::pickerSql(where));
     Form303->showAsPicker(mode, 0, 0, intoBox(mode));
 }
 

@@ -21,14 +21,6 @@ const char* kCostPrice =
     "select ii.cost_price from cmn_inventory_items.inventory_items ii\n"
     "where ii.id=:id_ii";
 
-const char* kProducts =
-    "select ii.*, (CASE ii.ral WHEN true THEN 'Да' END) as s_ral, it.s_caption as s_type, n.s_caption as s_nom, s_identification, "
-    "(select count(pt.id) from  mnf_proc_tech.proc_tech pt where pt.id_inventory_items = ii.id) as tp_cnt,pt2.id_gds, "
-    "ii2.marka as s_caption_gds from cmn_inventory_items.inventory_items ii left join cmn_inventory_items.ii_type it on "
-    "ii.id_type = it.id left join cmn_inventory_items.nomenclature n on ii.id_nom = n.id left join  cmn_msm.msm m on "
-    "m.id = ii.id_msm left join mnf_proc_tech.proc_tech pt2 on ii.id=pt2.id_inventory_items left join "
-    "cmn_inventory_items.inventory_items ii2 on ii2.id=pt2.id_gds where ii.id_type <> 0 order by ii.marka";
-
 }  // namespace
 
 TForm44::TForm44(QWidget* parent)
@@ -54,7 +46,7 @@ TForm44::TForm44(QWidget* parent)
 }
 
 void TForm44::Button5Click() {
-    Form3->pick(5, QString::fromUtf8(kProducts),
+    Form3->pick(5, TForm3::pickerSql(QStringLiteral("where ii.id_type <> 0 order by ii.marka")),
                 zui::Look::ChooseCaption | zui::Look::HideAdd | zui::Look::HideDelete | zui::Look::ChooseDefault,
                 zui::Undo::Buttons | zui::Undo::ChooseDefault | zui::Undo::Filter,
                 [this](zdb::Dataset& items) {

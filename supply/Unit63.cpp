@@ -13,14 +13,6 @@ namespace {
 const char* kCntIi =
     "SELECT count(ps.*) as cnt FROM stk_purchase.purchase_spec ps  where ps.id_gds =:id_gds and ps.id_purchase_doc = :id_purchase_doc";
 
-const char* kMaterials =
-    "select ii.*, (CASE ii.ral WHEN true THEN 'Да' END) as s_ral, it.s_caption as s_type, n.s_caption as s_nom, s_identification, "
-    "(select count(pt.id) from  mnf_proc_tech.proc_tech pt where pt.id_inventory_items = ii.id) as tp_cnt,pt2.id_gds, "
-    "ii2.marka as s_caption_gds from cmn_inventory_items.inventory_items ii left join cmn_inventory_items.ii_type it on "
-    "ii.id_type = it.id left join cmn_inventory_items.nomenclature n on ii.id_nom = n.id left join  cmn_msm.msm m on "
-    "m.id = ii.id_msm left join mnf_proc_tech.proc_tech pt2 on ii.id=pt2.id_inventory_items left join "
-    "cmn_inventory_items.inventory_items ii2 on ii2.id=pt2.id_gds where ii.id_type = 0 order by ii.marka";
-
 }  // namespace
 
 TForm63::TForm63(QWidget* parent)
@@ -41,7 +33,7 @@ TForm63::TForm63(QWidget* parent)
 }
 
 void TForm63::Button5Click() {
-    Form3->pick(63, QString::fromUtf8(kMaterials),
+    Form3->pick(63, TForm3::pickerSql(QStringLiteral("where ii.id_type = 0 order by ii.marka")),
                 zui::Look::ChooseCaption | zui::Look::HideAdd | zui::Look::HideDelete | zui::Look::ChooseDefault,
                 zui::Undo::Buttons | zui::Undo::ChooseDefault | zui::Undo::Filter, [this](zdb::Dataset& items) {
                     if (items.isEmpty()) return false;
