@@ -274,7 +274,11 @@ void TForm1::AdministrationClick() {
     openList(DataModule6->role, Form35);
 }
 
-void TForm1::NeedsClick() { openList(Form59->gds_needed, Form59); }
+// A new purchase request is made out to the logged-in user.
+void TForm1::NeedsClick() {
+    Form59->person_id = Form45->person_id;
+    openList(Form59->gds_needed, Form59);
+}
 
 void TForm1::PurchasesClick() { openList(Form60->purchase_doc, Form60); }
 

@@ -1,6 +1,11 @@
 #include "Unit59.h"
 
 #include "Unit6.h"
+#include "Unit60.h"
+#include "supply.h"
+#include "zui_msg.h"
+
+#include <QDate>
 
 #include <cmath>
 
@@ -28,13 +33,14 @@ TForm59::TForm59(QWidget* parent)
                       parent) {
     gds_needed = ownQuery(this, "gds_needed", QString::fromUtf8(kGdsNeeded));
     setList(gds_needed);
+    DBGridEh1->setMultiSelect(true);
     // What is to buy in red, what lies in excess in green; a shortfall that
     // rounds to nothing is not marked (halves to the even neighbour).
     DBGridEh1->setRowColors([this](int row) {
         zui::DBGrid::RowColors c;
         const int need = gds_needed->fieldIndex(QStringLiteral("gds_need"));
         if (need < 0) return c;
-        const double rounded = std::nearbyint(gds_needed->value(row, need).toDouble());
+        const double rounded = std::nearbyint(gds_needed->text(row, need).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
         if (rounded > 0) {
             c.background = QColor(255, 238, 238);
             c.text = QColor(128, 0, 0);
@@ -44,4 +50,45 @@ TForm59::TForm59(QWidget* parent)
         }
         return c;
     });
+    // Not the default button: Enter in the list must not make a request.
+    Button1 = addButton("Button1", QStringLiteral("Новая заявка"));
+    zui::on(Button1, &QPushButton::clicked, this, &TForm59::Button1Click);
+}
+
+void TForm59::Button1Click() {
+    if (!hasRows()) return;
+    QList<int> rows = DBGridEh1->selectedRows();
+    if (rows.isEmpty()) rows << gds_needed->currentRow();
+    const int need = gds_needed->fieldIndex(QStringLiteral("gds_need"));
+    const int gds = gds_needed->fieldIndex(QStringLiteral("id_gds"));
+    // Each row is one material; the quantity is what the row says is to buy.
+    QList<std::pair<qlonglong, QString>> toBuy;
+    for (int row : rows) {
+        const QString cnt = DataModule6->NumToSql(gds_needed->text(row, need));
+        if (cnt.startsWith(QLatin1Char('-')) || cnt == QLatin1String("0")) continue;
+        toBuy.append({gds_needed->value(row, gds).toLongLong(), cnt});
+    }
+    if (toBuy.isEmpty())
+        return zui::msg::error(QStringLiteral("В выбранных строках нечего покупать: заявка не создана."));
+    if (person_id == 0)
+        return zui::msg::error(QStringLiteral("У пользователя нет сотрудника в справочнике персонала, заявку некому "
+                                              "оформить: заявка не создана."));
+
+    int doc = 0;
+    {
+        zdb::Transaction t(*DataModule6->ADO_DB);
+        doc = zsup::inserted(QStringLiteral("INSERT INTO stk_purchase.purchase_doc(id_person, d_in) VALUES(") +
+                             QString::number(person_id) + ", " +
+                             zdb::quoted(QDate::currentDate().addDays(1).toString(QStringLiteral("dd.MM.yyyy"))) + ")");
+        for (const auto& [item, cnt] : toBuy)
+            DataModule6->cmd_all->execute(QStringLiteral("INSERT INTO stk_purchase.purchase_spec(id_gds, cnt, id_purchase_doc)VALUES(") +
+                                          QString::number(item) + ", " + cnt + ", " + QString::number(doc) + ")");
+        t.commit();
+    }
+
+    zdb::Query* requests = Form60->purchase_doc;
+    const bool wasOpen = requests->active();
+    zsup::reopenAt(requests, doc);
+    Form60->showLines();
+    if (!wasOpen) requests->close();
 }

@@ -1,5 +1,4 @@
 // Header editor of a purchase request: executor, counterparty, delivery day.
-// The save comes with its own issue.
 #pragma once
 
 #include "zui_screens.h"
@@ -23,6 +22,9 @@ public:
     // The person picker and the counterparty picker.
     void Button5Click();
     void Button3Click();
+    // Tag 1 adds a request, otherwise changes the current one of Form60.
+    void Button1Click() override;
+    void FormActivate() override;
 };
 
 extern TForm61* Form61;

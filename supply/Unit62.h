@@ -1,5 +1,4 @@
-// Lines of one purchase request.
-// The screen's actions come with its own issue.
+// Lines of one purchase request: their stages, prices, additions and deletions.
 #pragma once
 
 #include "zui_screens.h"
@@ -25,6 +24,15 @@ public:
     QPushButton* Button4;  // "Выход"
 
     void FormCreate() override;
+    // The request's sum follows the changes of its lines.
+    void FormClose() override;
+
+    void Button1Click();
+    void Button3Click();
+    // A double click: "Оформление" and "Закупка" swap, once the line has a price.
+    void DBGridEh1DblClick();
+    // The price column: the price editor.
+    void DBGridEh1CellButtonClick(int column);
 };
 
 extern TForm62* Form62;

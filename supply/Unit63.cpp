@@ -2,6 +2,10 @@
 
 #include "Unit3.h"
 #include "Unit6.h"
+#include "Unit60.h"
+#include "Unit62.h"
+#include "supply.h"
+#include "zui_msg.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -44,4 +48,51 @@ void TForm63::Button5Click() {
                     id_gds_sel = int(items.fieldByName(QStringLiteral("id_gds")).asInteger());
                     return true;
                 });
+}
+
+void TForm63::Button1Click() {
+    if (!filled({Edit2, Edit3, Edit1})) return;
+    // Not a number: refused before anything is sent.
+    const QString cnt = DataModule6->NumToSql(Edit3->text().trimmed(), false);
+    const QString price = DataModule6->NumToSql(Edit1->text().trimmed(), false);
+    const int doc = Form62->id_purchase_doc_sel;
+
+    enum { Added, Gone, Twice, NoPrice } outcome = Added;
+    int line = 0;
+    {
+        // The request is locked while it is checked and written, so that two
+        // workstations cannot both add the same material.
+        zdb::Transaction t(*DataModule6->ADO_DB);
+        zdb::Query lock(DataModule6->ADO_DB);
+        lock.setSql(QStringLiteral("select id from stk_purchase.purchase_doc where id=") + QString::number(doc) + " for update");
+        lock.open();
+        cnt_ii->close();
+        cnt_ii->setParam(QStringLiteral("id_purchase_doc"), doc);
+        cnt_ii->setParam(QStringLiteral("id_gds"), id_ii_sel);
+        cnt_ii->open();
+        const qlonglong held = cnt_ii->fieldByName(QStringLiteral("cnt")).asInteger();
+        cnt_ii->close();
+        if (lock.isEmpty()) outcome = Gone;
+        else if (held > 0) outcome = Twice;
+        else if (price == QLatin1String("0")) outcome = NoPrice;
+        else {
+            line = zsup::inserted(QStringLiteral("INSERT INTO stk_purchase.purchase_spec(id_gds, cnt, id_purchase_doc, gds_price)VALUES(") +
+                                  QString::number(id_ii_sel) + ", " + cnt + ", " + QString::number(doc) + ", " + price + ")");
+            t.commit();
+        }
+    }
+    switch (outcome) {
+    case Gone:
+        return zui::msg::error(QStringLiteral("Заявка удалена на другом рабочем месте. Строка не записана."));
+    case Twice:
+        return zui::msg::error(QStringLiteral("Такая позиция есть в спецификации!"));
+    case NoPrice:
+        return;  // a line without a price is not taken; the editor stays
+    case Added:
+        break;
+    }
+    zsup::reopenAt(Form62->purchase_spec, line);
+    // The request's sum follows.
+    if (Form60->purchase_doc->active()) zsup::reopenAt(Form60->purchase_doc, doc);
+    close();
 }

@@ -1,5 +1,4 @@
 // Editor of a new line of a purchase request.
-// The save comes with its own issue.
 #pragma once
 
 #include "zui_screens.h"
@@ -25,6 +24,8 @@ public:
 
     // The item picker over the bought materials.
     void Button5Click();
+    // Adds the line to the request that Form62 shows; a material once per request.
+    void Button1Click() override;
 };
 
 extern TForm63* Form63;

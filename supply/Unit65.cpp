@@ -1,6 +1,8 @@
 #include "Unit65.h"
 
 #include "Unit6.h"
+#include "supply.h"
+#include "zui_msg.h"
 
 TForm65* Form65 = nullptr;
 
@@ -30,4 +32,52 @@ TForm65::TForm65(QWidget* parent)
     DBGridEh1->setMultiSelect(true);
     Button1 = addButton("Button1", QStringLiteral("Выбрать"));
     setDefaultButton(Button1);
+    zui::on(Button1, &QPushButton::clicked, this, &TForm65::Button1Click);
+    zui::on(DBGridEh1, &zui::DBGrid::rowDoubleClicked, this, &TForm65::Button1Click);
+}
+
+void TForm65::pickFor(int orderId, std::function<void()> reread) {
+    id_stock_in_ = orderId;
+    reread_ = std::move(reread);
+    purchase_spec->open();
+    showModal();
+    purchase_spec->close();
+    reread_ = {};
+}
+
+void TForm65::Button1Click() {
+    const QList<int> rows = DBGridEh1->selectedRows();
+    if (!hasRows() || rows.isEmpty()) return;
+    const auto field = [this](int row, const char* name) {
+        return purchase_spec->value(row, purchase_spec->fieldIndex(QLatin1String(name)));
+    };
+    const auto number = [this](int row, const char* name) {
+        return DataModule6->NumToSql(purchase_spec->text(row, purchase_spec->fieldIndex(QLatin1String(name))));
+    };
+    QString taken;  // a line that another workstation took or changed meanwhile
+    {
+        zdb::Transaction t(*DataModule6->ADO_DB);
+        for (int row : rows) {
+            const QString id = QString::number(field(row, "id").toLongLong());
+            DataModule6->cmd_all->execute(
+                QStringLiteral("INSERT INTO stk_stocks.spec_in(id_gds, id_stock_in, id_msm, cnt_gds, price) VALUES(") +
+                QString::number(field(row, "id_ii").toLongLong()) + ", " + QString::number(id_stock_in_) + ", " +
+                QString::number(field(row, "id_msm").toLongLong()) + ", " + number(row, "cnt") + ", " + number(row, "gds_price") + ")");
+            // Only a line still being bought, as this list read it.
+            if (zsup::written(QStringLiteral("UPDATE stk_purchase.purchase_spec SET state=2 WHERE id=") + id + " and state=1 and cnt=" +
+                              number(row, "cnt") + " and gds_price=" + number(row, "gds_price")) == 0) {
+                taken = field(row, "ii_s_caption").toString().trimmed();
+                break;
+            }
+        }
+        if (taken.isEmpty()) t.commit();
+    }
+    if (!taken.isEmpty()) {
+        zui::reopenKeepingRow(purchase_spec);
+        return zui::msg::error(QStringLiteral("Строка «") + taken +
+                               QStringLiteral("» взята в другой ордер или изменена на другом рабочем месте. Ничего не "
+                                              "записано: список прочитан заново."));
+    }
+    if (reread_) reread_();
+    close();
 }

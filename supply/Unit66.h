@@ -1,5 +1,4 @@
 // Editor of a purchase line's price.
-// The screen's actions come with its own issue.
 #pragma once
 
 #include "zui_screens.h"
@@ -11,6 +10,9 @@ public:
 
     QGroupBox* GroupBox1;  // captioned with the line's item
     QLineEdit* Edit1;      // "Цена:"
+
+    // The price of the current line of Form62; 0 is a price too.
+    void Button1Click() override;
 };
 
 extern TForm66* Form66;

@@ -1,6 +1,7 @@
 #include "Unit38.h"
 
 #include "Unit6.h"
+#include "Unit65.h"
 
 TForm38* Form38 = nullptr;
 
@@ -56,4 +57,9 @@ TForm38::TForm38(QWidget* parent)
     Button2 = zparts::button("Button2", QStringLiteral("Заявка"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
     buttons({Button1, Button3, Button2}, Button4, Button2);
+    zui::on(Button2, &QPushButton::clicked, this, &TForm38::Button2Click);
+}
+
+void TForm38::Button2Click() {
+    Form65->pickFor(id_stock_in_sel, [this] { zui::reopenKeepingRow(spec_in); });
 }

@@ -30,6 +30,9 @@ public:
     QPushButton* Button2;  // "Заявка"
     QPushButton* Button3;  // "Удалить"
     QPushButton* Button4;  // "Выход"
+
+    // Lines taken over from purchase requests, through their picker.
+    void Button2Click();
 };
 
 extern TForm38* Form38;
