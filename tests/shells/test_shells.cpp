@@ -33,6 +33,9 @@
 #include "Unit66.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
@@ -193,6 +196,28 @@ TEST_F(ScreenTest, Pictures) {
                 openWithDefaults(ds);
             } catch (const zdb::DbError&) {
             }
+        }
+        if (f == Form62) {  // the lines of a demo request, under its header
+            Form60->purchase_doc->locate("id", 4);
+            Form62->purchase_spec->close();
+            Form62->purchase_spec->setParam("id_purchase_doc", 4);
+            Form62->purchase_spec->open();
+        }
+        // The supply editors as their openers fill them.
+        if (f == Form61) {
+            Form61->Edit2->setText("Содирова Алина Рашидовна");
+            Form61->Edit1->setText("Общество с ограниченной ответственностью \"Трубный двор\"");
+        }
+        if (f == Form63) {
+            Form63->GroupBox1->setTitle("Заявка на закупку № 4");
+            Form63->Edit2->setText("Лист х/к 1,5 мм 08пс");
+            Form63->Edit3->setText("25");
+            Form63->Label2->setText("кг");
+            Form63->Edit1->setText("92,5");
+        }
+        if (f == Form66) {
+            Form66->GroupBox1->setTitle("Труба профильная 20х20х1,5");
+            Form66->Edit1->setText("66");
         }
         modals.on(f->objectName(), [&](zui::TForm& shown) {
             shown.grab().save(folder + "/" + shown.objectName() + ".png");
