@@ -1,9 +1,11 @@
 // Supply through its screens: the needs and a request made from them, the
 // purchase requests with their header editor, their lines' stages, additions,
 // deletions and prices, and the picker that takes lines into a receipt order.
+#include "Unit1.h"
 #include "Unit3.h"
 #include "Unit34.h"
 #include "Unit38.h"
+#include "Unit45.h"
 #include "Unit5.h"
 #include "Unit59.h"
 #include "Unit60.h"
@@ -18,6 +20,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -165,6 +168,57 @@ TEST_F(Needs, NewRequestIsRefusedWithNothingToBuyOrNobodyToMakeItOut) {
         });
         EXPECT_EQ(count("stk_purchase.purchase_doc"), requests);
     }
+}
+
+// ---- the buyer's way, from the menu -------------------------------------------
+
+TEST_F(Supply, FromTheMenuARequestIsMadeFromTheNeedsFilledAndMovedOn) {
+    QAction* needs = nullptr;
+    for (QAction* top : Form1->MainMenu->actions())
+        if (top->text() == "Снабжение")
+            for (QAction* a : top->menu()->actions())
+                if (a->text() == "Потребность") needs = a;
+    ASSERT_NE(needs, nullptr);
+    Form45->person_id = 4;  // as the login of "sodira" leaves it
+    Form59->person_id = 0;
+    modals.on("Form59", [&](zui::TForm&) {
+        ASSERT_TRUE(Form59->gds_needed->locate("id_gds", 12));  // tube 40х20: 380 needed, 300 in stock
+        clickRow(Form59->DBGridEh1, Form59->gds_needed->currentRow());
+        modals.on("Form62", [&](zui::TForm&) {
+            ASSERT_EQ(Form62->purchase_spec->recordCount(), 1);
+            EXPECT_EQ(Form62->purchase_spec->fieldByName("cnt").asString(), "80");
+            messages.expectError("Цена не может быть 0!");
+            doubleClickRow(Form62->DBGridEh1, 0);
+            modals.on("Form66", [&](zui::TForm&) {
+                typeText(Form66->Edit1, "118.5");
+                click(Form66->Button1);
+            });
+            clickCellButton(Form62->DBGridEh1, 0, 3);
+            doubleClickRow(Form62->DBGridEh1, 0);
+            EXPECT_EQ(Form62->purchase_spec->fieldByName("s_state").asString(), "Закупка");
+            modals.on("Form63", [&](zui::TForm&) {
+                modals.on("Form3", [&](zui::TForm&) {
+                    ASSERT_TRUE(DataModule6->inventory_items->locate("id", 14));
+                    click(Form3->Button2);
+                });
+                click(Form63->Button5);
+                typeText(Form63->Edit3, "400");
+                typeText(Form63->Edit1, "6,2");
+                click(Form63->Button1);
+            });
+            click(Form62->Button1);
+            EXPECT_EQ(Form62->purchase_spec->recordCount(), 2);
+            EXPECT_EQ(Form60->purchase_doc->fieldByName("all_price").asString(), "11960");
+        });
+        click(Form59->Button1);
+    });
+    needs->trigger();
+    EXPECT_EQ(Form59->person_id, 4);
+    EXPECT_FALSE(Form59->gds_needed->active());
+    EXPECT_EQ(scalar("select string_agg(d.id_person || ':' || s.id_gds || ':' || s.cnt::float8 || ':' || s.gds_price::float8 || ':' || "
+                     "s.state, ' ' order by s.id_gds) from stk_purchase.purchase_doc d join stk_purchase.purchase_spec s "
+                     "on s.id_purchase_doc = d.id where d.id = (select max(id) from stk_purchase.purchase_doc)").toString(),
+              "4:12:80:118.5:1 4:14:400:6.2:0");
 }
 
 // ---- requests and their header ------------------------------------------------
@@ -397,6 +451,23 @@ TEST_F(Supply, ANewLineIsCheckedBeforeAnythingIsWritten) {
         });
         EXPECT_EQ(count("stk_purchase.purchase_spec"), lines);
     }
+}
+
+TEST_F(Supply, ANewLineForARequestDeletedElsewhereSaysSo) {
+    showLines(kRequest, 0, [&](zui::TForm&) {
+        modals.on("Form63", [&](zui::TForm& f) {
+            Form63->id_ii_sel = 11;
+            Form63->Edit2->setText("Лист х/к 1,5 мм 08пс");
+            typeText(Form63->Edit3, "10");
+            typeText(Form63->Edit1, "90");
+            db().execute("delete from stk_purchase.purchase_doc where id = 4");
+            messages.expectError("Заявка удалена на другом рабочем месте. Строка не записана.");
+            click(Form63->Button1);
+            EXPECT_TRUE(f.isVisible());
+        });
+        click(Form62->Button1);
+    });
+    EXPECT_EQ(count("stk_purchase.purchase_spec where id_purchase_doc = 4"), 0);
 }
 
 TEST_F(Supply, ANewLineIsStoredAndTheRequestListFollowsItsSum) {
