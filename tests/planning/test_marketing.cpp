@@ -342,6 +342,40 @@ TEST_F(Marketing, LineEditorCases) {
     }
 }
 
+TEST_F(Marketing, ANumberThatIsNoNumberIsRefusedBeforeAnyStatement) {
+    // Another workstation holds the request tables: any statement about the
+    // line would wait for it and fail, so only the refusal may show.
+    struct Case {
+        QString count, price, error;
+    } cases[] = {
+        {"5", "12,,5", "Цена: «12,,5» не является числом.\nНичего не записано."},
+        {",", "400", "Количество: «,» не является числом.\nНичего не записано."},
+        {"5", "9999999999999999", "Цена: «9999999999999999»: больше 15 значащих цифр.\nНичего не записано."},
+    };
+    db().execute("set lock_timeout = '1s'");
+    showRequests([&](zui::TForm&) {
+        openLines(3, [&](zui::TForm&) {
+            modals.on("Form44", [&](zui::TForm& f44) {
+                pickProduct(44);
+                chooseLookup(Form44->LCB_ral, 22);
+                for (const Case& c : cases) {
+                    SCOPED_TRACE(c.error.toStdString());
+                    Form44->Edit3->setText(c.count);
+                    Form44->Edit1->setText(c.price);
+                    other.beginTransaction();
+                    other.execute("lock table mnf_app.app_doc, mnf_app.app_spec in access exclusive mode");
+                    messages.expectError(c.error);
+                    click(Form44->Button1);
+                    other.rollback();
+                    EXPECT_TRUE(f44.isVisible());
+                }
+            });
+            click(Form42->Button1);
+        });
+    });
+    EXPECT_EQ(linesOf(3), 1);
+}
+
 TEST_F(Marketing, TheLineListShowsTheNewLineAndColoursLinesNotInWork) {
     int added = 0;
     showRequests([&](zui::TForm&) {
