@@ -1,5 +1,6 @@
-// Lines of one marketing request.
-// The screen's actions come with its own issue.
+// Lines of one marketing request ("Ведение данных (42)"): the request's
+// header from the current row of the request list, its lines (a line still
+// in stage 0 on light red), add a line (Form44) and delete one in stage 0.
 #pragma once
 
 #include "zui_screens.h"
@@ -9,6 +10,7 @@ class TForm42 : public zui::DocumentScreen {
 public:
     explicit TForm42(QWidget* parent = nullptr);
 
+    // The request whose lines are shown; set by Form41.
     int id_app_doc_sel = 0;
     zdb::Query* app_spec;
 
@@ -22,6 +24,9 @@ public:
     QPushButton* Button1;  // "Добавить"
     QPushButton* Button3;  // "Удалить"
     QPushButton* Button4;  // "Выход"
+
+    void Button1Click();
+    void Button3Click();
 };
 
 extern TForm42* Form42;

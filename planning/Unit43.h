@@ -1,5 +1,6 @@
-// Header editor of a marketing request: executor, counterparty, dates.
-// The save comes with its own issue.
+// Header editor of a marketing request ("Ведение данных (43)"): executor,
+// counterparty, production and shipping dates. Tag 1 adds a request, any
+// other value changes the current request of the list (DataModule6->app_doc).
 #pragma once
 
 #include "zui_screens.h"
@@ -9,7 +10,7 @@ class TForm43 : public zui::EditorScreen {
 public:
     explicit TForm43(QWidget* parent = nullptr);
 
-    // Chosen through the person and counterparty pickers.
+    // Chosen through the person and counterparty pickers; kept from one use to the next.
     int id_person_sel = 0;
     int id_jur_person_sel = 0;
 
@@ -21,6 +22,9 @@ public:
     zui::DatePicker* DateTimePicker1;  // "Дата пр-ва:"
     zui::DatePicker* DateTimePicker2;  // "Дата отгрузки:"
 
+    void FormActivate() override;
+    // "Записать".
+    void Button1Click() override;
     // The person picker and the counterparty picker.
     void Button5Click();
     void Button3Click();

@@ -1,5 +1,5 @@
-// Editor of a new line of a marketing request.
-// The save comes with its own issue.
+// Editor of a new line of a marketing request ("Ведение данных (44)"):
+// product (with a technological process), count, colour, price.
 #pragma once
 
 #include "zui_screens.h"
@@ -27,8 +27,15 @@ public:
     zui::LookupBox* LCB_ral;
     QLineEdit* Edit1;      // "Цена:"
 
+    // "Записать": the line into the request Form42 shows.
+    void Button1Click() override;
     // The product picker: products that have a technological process.
     void Button5Click();
+    void FormClose() override;
+
+private:
+    // How many lines of the request hold the chosen product.
+    qlonglong linesOfProduct(int doc);
 };
 
 extern TForm44* Form44;

@@ -63,8 +63,8 @@ TEST_F(CallerPickers, ItemForReceiptAndRequestLines) {
     EXPECT_EQ(Form44->id_ii_sel, 40);
     EXPECT_EQ(Form44->ral_sel, 1);
     EXPECT_EQ(Form44->id_gds_sel, 30);
-    EXPECT_EQ(Form44->cost_price->fieldByName("cost_price").asFloat(),
-              scalar("select cost_price from cmn_inventory_items.inventory_items where id = 40").toDouble());
+    // The cost price it showed (tests/planning) is closed with the editor.
+    EXPECT_FALSE(Form44->cost_price->active());
     // The list is the item catalogue's again.
     EXPECT_FALSE(DataModule6->inventory_items->active());
     EXPECT_FALSE(DataModule6->inventory_items->filtered());
