@@ -41,7 +41,7 @@ void TForm43::Button1Click() {
     zdb::Dataset* list = DataModule6->app_doc;
     int id = 0;
     if (Tag == 1) {
-        id = zreq::insertReturningId(QStringLiteral("INSERT INTO mnf_app.app_doc(id_jur_person, id_person, d_mnf, d_out)VALUES(") +
+        id = zdb::insertedId(*DataModule6->ADO_DB, QStringLiteral("INSERT INTO mnf_app.app_doc(id_jur_person, id_person, d_mnf, d_out)VALUES(") +
                                      QString::number(id_jur_person_sel) + ", " + QString::number(id_person_sel) + ", '" + mnf +
                                      "', '" + out + "')");
     } else {
@@ -56,7 +56,7 @@ void TForm43::Button1Click() {
             return;
     }
     // The list is read again, its cursor on the request just written.
-    if (list->active()) zreq::reopenAt(list, id, list->recNo());
+    if (list->active()) zui::reopenAt(list, id, list->recNo());
     close();
 }
 

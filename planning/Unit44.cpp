@@ -104,7 +104,7 @@ void TForm44::Button1Click() {
             } else if (linesOfProduct(doc) >= 1) {
                 outcome = Outcome::Twice;
             } else {
-                id = zreq::insertReturningId(
+                id = zdb::insertedId(*DataModule6->ADO_DB, 
                     QStringLiteral("INSERT INTO mnf_app.app_spec(id_ii, cnt, id_app_doc, id_ral, id_gds, price, cost_price)VALUES(") +
                     QString::number(id_ii_sel) + ", " + count + ", " + QString::number(doc) + ", " + colour + "," +
                     QString::number(id_gds_sel) + ", " + price + ", " + cost + ")");
@@ -118,7 +118,7 @@ void TForm44::Button1Click() {
             Form42->app_spec->reopen();
             return zui::msg::error(kTwice);
         }
-        zreq::reopenAt(Form42->app_spec, id, Form42->app_spec->recNo());
+        zui::reopenAt(Form42->app_spec, id, Form42->app_spec->recNo());
     } else {
         Form42->app_spec->reopen();
     }

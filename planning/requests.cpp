@@ -25,21 +25,6 @@ qlonglong lockLinesInWork(int doc) {
     return n;
 }
 
-int insertReturningId(const QString& insert) {
-    // Asked as a query over the insert, so that the new key comes back.
-    zdb::Query q(DataModule6->ADO_DB);
-    q.setSql(QStringLiteral("with added as (") + insert + QStringLiteral(" RETURNING id) select id from added"));
-    q.open();
-    return q.isEmpty() ? 0 : int(q.fieldByName(QStringLiteral("id")).asInteger());
-}
-
-void reopenAt(zdb::Dataset* list, int id, int recNo) {
-    list->reopen();
-    if (list->isEmpty()) return;
-    if (id > 0 && list->locate(QStringLiteral("id"), id)) return;
-    zui::restoreRow(list, recNo);
-}
-
 QString typedNumber(const QString& text, const QString& what) {
     try {
         return DataModule6->NumToSql(text.trimmed(), false);

@@ -17,13 +17,6 @@ bool lockRow(const QString& table, int id);
 // Locks every line of request 'doc' and counts those that have left stage 0.
 qlonglong lockLinesInWork(int doc);
 
-// Runs an INSERT of one row and gives the new row's id.
-int insertReturningId(const QString& insert);
-
-// Closes and opens 'list' and puts the cursor on the row 'id', or, when that
-// row is no longer listed, on row number 'recNo' (the last one past the end).
-void reopenAt(zdb::Dataset* list, int id, int recNo);
-
 // A typed number as an SQL literal (NumToSql: digits, one separator, at most
 // 15 significant digits, no minus). Anything else throws, with a message
 // naming the box 'what'.

@@ -77,7 +77,7 @@ void TForm59::Button1Click() {
     int doc = 0;
     {
         zdb::Transaction t(*DataModule6->ADO_DB);
-        doc = zsup::inserted(QStringLiteral("INSERT INTO stk_purchase.purchase_doc(id_person, d_in) VALUES(") +
+        doc = zdb::insertedId(*DataModule6->ADO_DB, QStringLiteral("INSERT INTO stk_purchase.purchase_doc(id_person, d_in) VALUES(") +
                              QString::number(person_id) + ", " +
                              zdb::quoted(QDate::currentDate().addDays(1).toString(QStringLiteral("dd.MM.yyyy"))) + ")");
         for (const auto& [item, cnt] : toBuy)
@@ -88,7 +88,7 @@ void TForm59::Button1Click() {
 
     zdb::Query* requests = Form60->purchase_doc;
     const bool wasOpen = requests->active();
-    zsup::reopenAt(requests, doc);
+    zui::reopenAt(requests, doc);
     Form60->showLines();
     if (!wasOpen) requests->close();
 }

@@ -82,7 +82,7 @@ void TForm60::DBGridEh1CellButtonClick(int column) {
     Form34->showAsPicker(60, 0, 0, [this](zdb::Dataset& counterparties) {
         // Without a current request there is nothing to give the counterparty to.
         if (!counterparties.isEmpty() && hasRows()) {
-            const bool done = zsup::written(QStringLiteral("UPDATE stk_purchase.purchase_doc SET id_jur_person=") +
+            const bool done = zdb::rowsWritten(*DataModule6->ADO_DB, QStringLiteral("UPDATE stk_purchase.purchase_doc SET id_jur_person=") +
                                             zui::idOf(&counterparties) + " where id=" + zui::idOf(purchase_doc)) > 0;
             zui::reopenKeepingRow(purchase_doc);
             if (!done) zui::msg::error(zsup::kChangedElsewhere);

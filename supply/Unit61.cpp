@@ -44,15 +44,15 @@ void TForm61::Button1Click() {
     const QString day = zdb::quoted(DateTimePicker1->date().toString(QStringLiteral("dd.MM.yyyy")));
     zdb::Query* requests = Form60->purchase_doc;
     if (Tag == 1) {
-        const int id = zsup::inserted(QStringLiteral("INSERT INTO stk_purchase.purchase_doc( id_jur_person, id_person, d_in)VALUES(") +
+        const int id = zdb::insertedId(*DataModule6->ADO_DB, QStringLiteral("INSERT INTO stk_purchase.purchase_doc( id_jur_person, id_person, d_in)VALUES(") +
                                       QString::number(id_jur_person_sel) + ", " + QString::number(id_person_sel) + ", " + day + ")");
-        zsup::reopenAt(requests, id);
+        zui::reopenAt(requests, id);
     } else {
         if (!updateRemembered(QStringLiteral("UPDATE stk_purchase.purchase_doc SET id_jur_person=") +
                               QString::number(id_jur_person_sel) + ", id_person=" + QString::number(id_person_sel) +
                               ", d_in=" + day + " where id=" + zui::idOf(requests)))
             return;
-        zsup::reopenAt(requests, int(requests->fieldByName(QStringLiteral("id")).asInteger()));
+        zui::reopenAt(requests, int(requests->fieldByName(QStringLiteral("id")).asInteger()));
     }
     close();
 }

@@ -82,7 +82,7 @@ void TForm62::Button3Click() {
     if (state != 0) return;
     if (!zui::msg::question(QStringLiteral("Удалить строку?"), QStringLiteral("Удаление"))) return;
     // Only while it is still being drawn up: another workstation may have moved it on.
-    const bool done = zsup::written(QStringLiteral("delete from stk_purchase.purchase_spec where id=") + zui::idOf(purchase_spec) +
+    const bool done = zdb::rowsWritten(*DataModule6->ADO_DB, QStringLiteral("delete from stk_purchase.purchase_spec where id=") + zui::idOf(purchase_spec) +
                                     " and state=0") > 0;
     zui::reopenKeepingRow(purchase_spec);
     if (!done) zui::msg::error(zsup::kChangedElsewhere);
@@ -96,7 +96,7 @@ void TForm62::DBGridEh1DblClick() {
     if (state != 0 && state != 1) return;
     // The stage as this list read it: a line moved on elsewhere is not moved back.
     const QString to = state == 0 ? QStringLiteral("1") : QStringLiteral("0");
-    const bool done = zsup::written(QStringLiteral("UPDATE stk_purchase.purchase_spec SET state=") + to + " WHERE id=" +
+    const bool done = zdb::rowsWritten(*DataModule6->ADO_DB, QStringLiteral("UPDATE stk_purchase.purchase_spec SET state=") + to + " WHERE id=" +
                                     zui::idOf(purchase_spec) + " and state=" + QString::number(state) +
                                     (state == 0 ? QStringLiteral(" and gds_price<>0") : QString())) > 0;
     zui::reopenKeepingRow(purchase_spec);

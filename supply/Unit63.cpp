@@ -76,7 +76,7 @@ void TForm63::Button1Click() {
         else if (held > 0) outcome = Twice;
         else if (price == QLatin1String("0")) outcome = NoPrice;
         else {
-            line = zsup::inserted(QStringLiteral("INSERT INTO stk_purchase.purchase_spec(id_gds, cnt, id_purchase_doc, gds_price)VALUES(") +
+            line = zdb::insertedId(*DataModule6->ADO_DB, QStringLiteral("INSERT INTO stk_purchase.purchase_spec(id_gds, cnt, id_purchase_doc, gds_price)VALUES(") +
                                   QString::number(id_ii_sel) + ", " + cnt + ", " + QString::number(doc) + ", " + price + ")");
             t.commit();
         }
@@ -91,8 +91,8 @@ void TForm63::Button1Click() {
     case Added:
         break;
     }
-    zsup::reopenAt(Form62->purchase_spec, line);
+    zui::reopenAt(Form62->purchase_spec, line);
     // The request's sum follows.
-    if (Form60->purchase_doc->active()) zsup::reopenAt(Form60->purchase_doc, doc);
+    if (Form60->purchase_doc->active()) zui::reopenAt(Form60->purchase_doc, doc);
     close();
 }

@@ -64,7 +64,7 @@ void TForm65::Button1Click() {
                 QString::number(field(row, "id_ii").toLongLong()) + ", " + QString::number(id_stock_in_) + ", " +
                 QString::number(field(row, "id_msm").toLongLong()) + ", " + number(row, "cnt") + ", " + number(row, "gds_price") + ")");
             // Only a line still being bought, as this list read it.
-            if (zsup::written(QStringLiteral("UPDATE stk_purchase.purchase_spec SET state=2 WHERE id=") + id + " and state=1 and cnt=" +
+            if (zdb::rowsWritten(*DataModule6->ADO_DB, QStringLiteral("UPDATE stk_purchase.purchase_spec SET state=2 WHERE id=") + id + " and state=1 and cnt=" +
                               number(row, "cnt") + " and gds_price=" + number(row, "gds_price")) == 0) {
                 taken = field(row, "ii_s_caption").toString().trimmed();
                 break;

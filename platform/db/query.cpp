@@ -476,4 +476,18 @@ void Table::post() {
     emit changed(Change::DataChanged);
 }
 
+int rowsWritten(Connection& connection, const QString& sql) {
+    Query q(&connection);
+    q.setSql(QStringLiteral("with written as (") + sql + QStringLiteral(" returning 1) select count(*) as n from written"));
+    q.open();
+    return int(q.fieldByName(QStringLiteral("n")).asInteger());
+}
+
+qlonglong insertedId(Connection& connection, const QString& sql) {
+    Query q(&connection);
+    q.setSql(QStringLiteral("with added as (") + sql + QStringLiteral(" returning id) select id from added"));
+    q.open();
+    return q.isEmpty() ? 0 : q.fieldByName(QStringLiteral("id")).asInteger();
+}
+
 }  // namespace zdb

@@ -290,6 +290,13 @@ private:
     Params params_;
 };
 
+// Writes that must say what they wrote, asked as a query so the answer comes back
+// through the driver (a bare "... returning id" statement does not).
+// The number of rows an UPDATE or DELETE 'sql' wrote.
+int rowsWritten(Connection& connection, const QString& sql);
+// The key of the one row an INSERT 'sql' added (0 when it added none).
+qlonglong insertedId(Connection& connection, const QString& sql);
+
 // A statement run for its effect.
 class Command : public QObject {
     Q_OBJECT

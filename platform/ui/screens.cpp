@@ -25,6 +25,14 @@ void reopenKeepingRow(zdb::Dataset* list) {
     restoreRow(list, recNo);
 }
 
+void reopenAt(zdb::Dataset* list, qlonglong id, int recNo) {
+    if (recNo == 0) recNo = list->recNo();
+    list->reopen();
+    if (list->isEmpty()) return;
+    if (id > 0 && list->locate(QStringLiteral("id"), id)) return;
+    restoreRow(list, recNo);
+}
+
 QString idOf(const zdb::Dataset* list) { return QString::number(list->fieldByName(QStringLiteral("id")).asInteger()); }
 
 bool deleteCurrentRow(zdb::Dataset* list, const QString& sql, const QString& question) {
@@ -309,11 +317,7 @@ void EditorScreen::rememberRow(const zdb::Dataset* list, std::initializer_list<s
 bool EditorScreen::updateRemembered(const QString& update) {
     QString sql = update;
     for (const QString& c : remembered_) sql += QStringLiteral(" and ") + c;
-    // Asked as a query, so that the count of rows written comes back.
-    zdb::Query q(db_);
-    q.setSql(QStringLiteral("with changed as (") + sql + QStringLiteral(" returning id) select count(*) as n from changed"));
-    q.open();
-    if (q.fieldByName(QStringLiteral("n")).asInteger() > 0) return true;
+    if (zdb::rowsWritten(*db_, sql) > 0) return true;
     msg::error(QStringLiteral("Строка изменена или удалена на другом рабочем месте. Изменение не записано: "
                               "закройте окно и откройте строку заново."));
     return false;

@@ -39,6 +39,11 @@ void restoreRow(zdb::Dataset* list, int recNo);
 // Closes and opens 'list' and puts the cursor back on the row number it had.
 void reopenKeepingRow(zdb::Dataset* list);
 
+// Closes and opens 'list' and puts the cursor on the row 'id', or, when that
+// row is no longer listed, back on row number 'recNo' (the number it had when
+// recNo is 0).
+void reopenAt(zdb::Dataset* list, qlonglong id, int recNo = 0);
+
 // The id of the list's current row as SQL text.
 QString idOf(const zdb::Dataset* list);
 
