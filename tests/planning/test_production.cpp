@@ -29,49 +29,52 @@ protected:
     }
 };
 
-// Produced line: its three records go, and with them the material and the
-// paint that the first operation took, back onto the rows it came from.
+// Produced blanks: both records go, and with them the material that the first
+// operation took, back onto the row it came from.
 TEST_F(Production, ClearingGivesBackWhatTheRecordsTook) {
-    ASSERT_EQ(cell(10, 1, 8), "2");
+    ASSERT_EQ(cell(12, 1, 8), "2");
     clearWorks(8);
-    EXPECT_EQ(line(8), "2 done 0 ops 0,0,0 records 0");
-    EXPECT_EQ(stockRow(15), "21/21");
-    EXPECT_EQ(stockRow(16), "1.2/1.2");
+    EXPECT_EQ(line(8), "2 done 0 ops 0,0 records 0");
+    EXPECT_EQ(stockRow(17), "42/42");
     EXPECT_EQ(stockRow(2), "400/0");  // the other warehouse of the material is not touched
-    EXPECT_EQ(cell(10, 1, 8) + cell(11, 1, 7) + cell(12, 2, 6), "000");
-    EXPECT_EQ(effects(8), "issue 11x21 20x1.2 | line 2R | buy - | blanks - | reserve 12:24 13:2 14:6 15:21 16:1.2");
+    EXPECT_EQ(cell(12, 1, 8) + cell(11, 1, 7), "00");
+    EXPECT_EQ(effects(8), "issue 11x42 | line 2R | buy - | blanks - | reserve 12:38 13:1.6 14:1.6 17:42");
 }
 
 // Two records, one of the first operation: only its consumption comes back,
-// not the line's whole need, and a cell that holds fewer hours stops at 0.
+// material and paint, not the line's whole need; a cell that holds fewer
+// hours than its record stops at 0.
 TEST_F(Production, ClearingTwoRecordsOfWhichOneIsTheFirstOperation) {
     // A later operation, as the shift record entry writes it: it takes nothing.
     sql("insert into accounts_dep.smena (w_id, i_id, o_id, kol_vo, brak, data, smena, cena, time, ok, id_doc, id_doc_item, "
-        "f_gds_qty_use, id_gds_use, id_cons_use) values (11, 42, 8, 10, 0, current_date - 1, 1, 5.5, 3, 'no', 4, 7, 0, 13, 0);"
+        "f_gds_qty_use, id_gds_use, id_cons_use) values (11, 43, 10, 2, 0, current_date - 1, 1, 45, 3, 'no', 4, 7, 0, 12, 0);"
         "select accounts_dep.h_tabel_refresh(11, 1, current_date - 1);"
-        "update mnf_proc_tech.tp_operation set done = 10 where id = 2;"
+        "update mnf_proc_tech.tp_operation set done = 2 where id = 2;"
         "insert into accounts_dep.person_temp (id_smena, id_person) select max(id), 9 from accounts_dep.smena;");
-    sql(QStringLiteral("update accounts_dep.h_tabel set d%1 = 1 where w_id = 10 and smena = 1 and month = %2 and year = %3")
+    sql(QStringLiteral("update accounts_dep.h_tabel set d%1 = 1 where w_id = 11 and smena = 1 and month = %2 and year = %3")
             .arg(QDate::currentDate().addDays(-2).day())
             .arg(QDate::currentDate().addDays(-2).month())
             .arg(QDate::currentDate().addDays(-2).year()));
     clearWorks(7);
-    EXPECT_EQ(line(7), "2 done 0 ops 0,0 records 0");
-    EXPECT_EQ(stockRow(14), "12/12");
-    EXPECT_EQ(cell(10, 1, 2) + cell(11, 1, 1), "00");
+    EXPECT_EQ(line(7), "2 done 0 ops 0,0,0 records 0");
+    EXPECT_EQ(stockRow(12), "57/57");
+    EXPECT_EQ(stockRow(14), "3.2/3.2");
+    EXPECT_EQ(stockRow(7), "5/0");
+    EXPECT_EQ(cell(11, 1, 2) + cell(11, 1, 1), "00");
     EXPECT_EQ(text("select count(*) from accounts_dep.person_temp"), "0");
 }
 
 TEST_F(Production, ClearingLeavesALineTakenIntoStockAndOneNotIssued) {
     const QString before = digest();
     clearWorks(9);
+    clearWorks(6);
     clearWorks(1);
     EXPECT_EQ(digest(), before);
-    EXPECT_EQ(line(9), "3 done 20 ops 20,20 records 2");
+    EXPECT_EQ(line(9), "3 done 1 ops 1,1,1 records 3");
 }
 
 TEST_F(Production, ClearingFailingAtItsLastStatementLeavesNothing) {
-    failOn("accounts_dep.smena", "delete", "old.id = 4");
+    failOn("accounts_dep.smena", "delete", "old.id = 3");
     const QString before = digest();
     messages.expectError();
     clearWorks(8);
@@ -114,7 +117,8 @@ TEST_F(Production, CurrentProductionSumsPerMaterialAndColour) {
     sql("insert into mnf_proc_tech.proc_tech (s_caption, id_inventory_items, id_gds) values ('Кронштейн из х/к листа', 41, 11);"
         "insert into mnf_proc_tech.proc_tech (s_caption, id_inventory_items, id_gds) values ('Опора, второй техпроцесс', 42, 13);"
         "update stk_stocks.stock set reserve = 50 where id = 1;"
-        "insert into stk_stocks.spec_out (id, id_gds, cnt_gds, id_app_spec) values (90, 10, 50, 2);");
+        "insert into stk_stocks.spec_out (id, id_gds, cnt_gds, id_app_spec) values (90, 10, 50, 2);"
+        "insert into mnf_app.app_spec (id, id_app_doc, id_ii, cnt, id_ral, id_gds, price, cost_price) values (13, 1, 41, 40, 21, 10, 95, 48);");
     Form46->app_spec->open();
     QStringList rows;
     zdb::Query* s = Form46->app_spec;
@@ -132,12 +136,12 @@ TEST_F(Production, CurrentProductionSumsPerMaterialAndColour) {
                                  "41 Лист г/к 2 мм Ст3 RAL 9016: 200 0 200 need 120 stock 800",
                                  "41 Лист х/к 1,5 мм 08пс RAL 7024: 40 0 40 need 24 stock 400",
                                  "41 Лист х/к 1,5 мм 08пс RAL 9016: 200 0 200 need 120 stock 400",
-                                 "42 Труба профильная 20х20х1,5 : 180 50 130 need 36 stock 150"}));
+                                 "42 Труба профильная 20х20х1,5 : 100 0 100 need 20 stock 150"}));
 }
 
 TEST_F(Production, CurrentProductionOpensTheLinesOfTheProductAndThePaint) {
     modals.on("Form46", [](zui::TForm&) {
-        ASSERT_TRUE(Form46->app_spec->locate("id_ii", 42));
+        ASSERT_TRUE(Form46->app_spec->locate("id_ii", 43));
         doubleClickRow(Form46->DBGridEh1, Form46->app_spec->currentRow());
         click(Form46->Button1);
     });
@@ -145,7 +149,7 @@ TEST_F(Production, CurrentProductionOpensTheLinesOfTheProductAndThePaint) {
     modals.on("Form48", [&lines](zui::TForm&) {
         for (DataModule6->app_spec->first(); !DataModule6->app_spec->eof(); DataModule6->app_spec->next())
             lines << DataModule6->app_spec->fieldByName("id").asString();
-        EXPECT_EQ(Form48->DBText1->text(), "Опора регулируемая М10");
+        EXPECT_EQ(Form48->DBText1->text(), "Ограждение секционное 2000х1000");
     });
     QStringList paint;
     modals.on("Form49", [&paint](zui::TForm&) {
@@ -157,7 +161,7 @@ TEST_F(Production, CurrentProductionOpensTheLinesOfTheProductAndThePaint) {
     Form46->app_spec->open();
     Form46->showModal();
     Form46->app_spec->close();
-    EXPECT_EQ(lines, (QStringList{"9", "7", "2"}));
+    EXPECT_EQ(lines, (QStringList{"9", "7", "6", "5"}));
     EXPECT_FALSE(DataModule6->app_spec->active());
     EXPECT_FALSE(Form49->paint->active());
     // Unreserved lines only: 1, 3, 4, 5 and 10 (line 6 is reserved).

@@ -11,7 +11,7 @@ using namespace zui::testing;
 namespace {
 
 // The demo's own reserves: lines 6 and 7 (docs/STOCK.md).
-const QString kHeld = QStringLiteral("12:24 13:2 14:6");
+const QString kHeld = QStringLiteral("12:38 13:1.6 14:1.6");
 
 struct Case {
     const char* name;
@@ -55,15 +55,16 @@ TEST_F(Reserve, ProductionRequests) {
          "values (90, 10, 740, 2)",
          1, 1, {}, {"Создана заявка на закупку МТР"}, {}, "issue - | line 0 | buy 10x10 | blanks - | reserve 1:740 " + kHeld},
         {"two warehouses: the rows in id order, each up to its free quantity",
-         "update stk_stocks.stock set count=100 where id=1; update stk_stocks.stock set count=60 where id=12", 1, 1, {}, {}, {},
-         "issue 10x120 20x10 | line 1R | buy - | blanks - | reserve 1:100 5:10 12:44 13:2 14:6"},
+         "update stk_stocks.stock set count=100 where id=1; "
+         "insert into stk_stocks.stock (id, id_stock, id_ii, count, reserve, price) values (20, 10, 10, 36, 0, 78.5)",
+         1, 1, {}, {}, {}, "issue 10x120 20x10 | line 1R | buy - | blanks - | reserve 1:100 5:10 " + kHeld + " 20:20"},
         {"a second reserve of the line is refused", {}, 6, 1, {}, {"Позиция уже в работе!"}, {"Позиция уже в работе!"},
-         "issue 10x24 21x2 | line 1R | buy - | blanks - | reserve " + kHeld},
+         "issue 12x19 21x1.6 | line 1R | buy - | blanks - | reserve " + kHeld},
         {"blanks short, then the second attempt", {}, 3, 2, {},
          {"Создана заявка на производство заготовок", "Заявка на производство заготовок уже создана!"},
          {"Заявка на производство заготовок уже создана!"},
          "issue - | line 0 | buy - | blanks for 2 30x30 ral0 of11 cost420 price0 | reserve " + kHeld},
-        {"no process for the blank", "delete from mnf_proc_tech.proc_tech where id=6", 3, 1, {}, {"Нет ТП для производства заготовок!"},
+        {"no process for the blank", "update mnf_proc_tech.proc_tech set id_inventory_items=31 where id=6", 3, 1, {}, {"Нет ТП для производства заготовок!"},
          {"Нет ТП для производства заготовок!"}, "issue - | line 0 | buy - | blanks - | reserve " + kHeld},
         {"purchased material short (and its paint, not bought)", {}, 5, 1, {false}, {"Создана заявка на закупку МТР", Q}, {},
          "issue - | line 0 | buy 12x80 | blanks - | reserve " + kHeld},

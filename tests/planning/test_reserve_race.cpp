@@ -68,8 +68,8 @@ TEST_F(Race, TwoPlannersTakeTheLastFreeUnits) {
     reserveIn55(2);
     EXPECT_TRUE(other.outcome().reserved);
     EXPECT_EQ(messages.texts(), QStringList{"Создана заявка на закупку МТР"});
-    EXPECT_EQ(effects(2), "issue - | line 0 | buy 13x10 | blanks - | reserve 4:20 12:24 13:2 14:6");
-    EXPECT_EQ(effects(12), "issue 13x20 | line 1R | buy - | blanks - | reserve 4:20 12:24 13:2 14:6");
+    EXPECT_EQ(effects(2), "issue - | line 0 | buy 13x10 | blanks - | reserve 4:20 12:38 13:1.6 14:1.6");
+    EXPECT_EQ(effects(12), "issue 13x20 | line 1R | buy - | blanks - | reserve 4:20 12:38 13:1.6 14:1.6");
 }
 
 // Both short of the same line's material: one purchase request.
@@ -81,7 +81,7 @@ TEST_F(Race, TwoPlannersBuyForTheSameLine) {
     reserveIn55(5);
     EXPECT_TRUE(other.outcome().purchase);
     EXPECT_EQ(text("select count(*) from stk_purchase.purchase_doc where id_app_spec = 5"), "1");
-    EXPECT_EQ(effects(5), "issue - | line 0 | buy 12x80 | blanks - | reserve 12:24 13:2 14:6");
+    EXPECT_EQ(effects(5), "issue - | line 0 | buy 12x80 | blanks - | reserve 12:38 13:1.6 14:1.6");
     // What slips past the lock is refused by the database.
     EXPECT_THROW(sql("insert into stk_purchase.purchase_doc (id_person, id_app_doc, id_app_spec) values (3, 3, 5)"), zdb::DbError);
     EXPECT_THROW(sql("insert into mnf_app.app_doc (id_jur_person, id_person, id_app_doc, id_app_spec) values (3, 3, 4, 10)"), zdb::DbError);

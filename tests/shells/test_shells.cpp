@@ -184,7 +184,7 @@ TEST_F(ScreenTest, Pictures) {
     QDir().mkpath(folder);
     DataModule6->app_doc->open();
     DataModule6->stock_in->open();
-    DataModule6->app_spec->setParam("ii_id", 41);  // the brackets: lines in two colours, one reserved
+    DataModule6->app_spec->setParam("ii_id", 43);  // the fences: lines in every stage
     DataModule6->app_spec->open();
     DataModule6->stock->open();
     DataModule6->spec_out->open();
