@@ -27,7 +27,7 @@ INSERT INTO mnf_app.app_doc (id, d_date, id_jur_person, id_person, d_mnf, d_out,
 INSERT INTO mnf_app.app_spec
     (id, id_app_doc, id_ii, cnt, done, id_ral, id_gds, price, cost_price, state, accept, accept_stock, id_stock_in, gds_price, job_price) VALUES
     (6, 4, 43, 2, 0, 21, 12, 5200, 2900, 1, true, 0, NULL, 0, 0),
-    (7, 4, 43, 4, 0, 22, 12, 5200, 2900, 2, true, 0, NULL, 6002, 0),
+    (7, 4, 43, 4, 2, 22, 12, 5200, 2900, 2, true, 0, NULL, 6002, 0),
     (8, 4, 30, 10, 10, 0, 11, 0, 420, 3, true, 0, NULL, 3864, 0),
     (9, 4, 43, 1, 1, 23, 12, 5200, 2900, 3, true, 2, 5, 1436.5, 142),
     (10, 4, 40, 12, 0, 23, 30, 3900, 2450, 0, false, 0, NULL, 0, 0),
