@@ -35,6 +35,7 @@
 #include "Unit46.h"
 #include "Unit47.h"
 #include "Unit48.h"
+#include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
 #include "Unit303.h"
@@ -95,12 +96,16 @@ void createAllForms() {
     zui::createForm(Form46);
     zui::createForm(Form47);
     zui::createForm(Form48);
+    zui::createForm(Form49);
     zui::createForm(Form50);
     zui::createForm(Form51);
     zui::createForm(Form303);
     zui::createForm(Form53);
     zui::createForm(Form54);
     zui::createForm(Form55);
+    // The login keeps its values on the production board, above the requests.
+    Form55->user_id = [] { return Form45->user_id; };
+    Form55->person_id = [] { return Form45->person_id; };
     zui::createForm(Form57);
     zui::createForm(Form58);
     zui::createForm(Form59);
@@ -128,6 +133,7 @@ void destroyAllForms() {
     destroy(Form303);
     destroy(Form51);
     destroy(Form50);
+    destroy(Form49);
     destroy(Form48);
     destroy(Form47);
     destroy(Form46);

@@ -78,23 +78,6 @@ const char* kAppDoc =
     "where ad.id_jur_person = jp.id and ad.id_person = p.id and ad.id_app_doc =0\n"
     "order by d_date DESC";
 
-const char* kAppSpec =
-    "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.cnt, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption,\n"
-    "as1.id_app_doc, ii.ral_cons, as1.job_price, as1.gds_price, (ii.ral_cons*cnt)::t_money as ral_need, ii2.marka as ral_s_caption,\n"
-    "(ii.massa*as1.cnt)::t_money as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds, ii1.id_type as id_type_gds,\n"
-    "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end as ad_id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec,\n"
-    "(select sum(distinct s.count) as stk_gds from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = pt.id_gds and pt.id_inventory_items = ii.id),\n"
-    "(select sum(distinct s.count) as stk_ral from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = as1.id_ral),\n"
-    "case when as1.accept then 'Да' else 'Нет' end as yesno,as1.accept, (ii.massa*as1.cnt)::t_money as massa_gds, as1.id_ral,\n"
-    "case when as1.accept_stock=2 then 'Да' else 'Нет' end as yesno_stk,as1.accept_stock\n"
-    "FROM mnf_app.app_spec as1, cmn_inventory_items.inventory_items ii, cmn_msm.msm m, cmn_inventory_items.inventory_items ii2,\n"
-    "cmn_inventory_items.inventory_items ii1, mnf_proc_tech.proc_tech pt, mnf_app.app_doc ad\n"
-    "where as1.id_ii = ii.id and m.id = ii.id_msm and ii2.id = as1.id_ral and pt.id_inventory_items = ii.id and ii.id = :ii_id\n"
-    "and ii1.id=pt.id_gds and ad.id = as1.id_app_doc\n"
-    "group by ii.id, as1.id, ii.marka, m.s_identification,ii.ral_cons,ii2.marka,ii.massa, ii2.massa, ii1.marka, ii1.id, ad.id_app_doc,\n"
-    "ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec\n"
-    "order by as1.id_app_doc DESC, as1.id desc";
-
 const char* kSpecOut =
     "SELECT ii.marka, ii.id as ii_id, ii.id_nom, d.s_caption , id_stock_out, cnt_gds, d_datetime, so.accept, so.id, so.id_app_doc,\n"
     "m.s_identification as msm_caption, as2.id_ral, case when so.accept then 'Да' else 'Нет' end as yesno, id_app_spec, ii.ral_cons,\n"
@@ -158,7 +141,7 @@ TDataModule6::TDataModule6(QObject* parent) : QObject(parent) {
     msm = new zdb::Table(ADO_DB, QStringLiteral("cmn_msm.msm"), this);
     msm->setObjectName(QStringLiteral("msm"));
     app_doc = query("app_doc", QString::fromUtf8(kAppDoc));
-    app_spec = query("app_spec", QString::fromUtf8(kAppSpec));
+    app_spec = query("app_spec", appSpecSql(QStringLiteral("as1.id_ii = :ii_id")));
     spec_out = query("spec_out", QString::fromUtf8(kSpecOut));
     user = query("user", QString::fromUtf8(kUser));
 }
@@ -259,6 +242,33 @@ zdb::Query* TDataModule6::smena(int shift) const {
     case 4: return Smena4;
     default: return Smena1;
     }
+}
+
+QString TDataModule6::appSpecSql(const QString& where) {
+    // Free stock of an item: count less reserve, summed over all its rows.
+    // Processes are taken once per material, so a line is listed once per
+    // material of its product and its sums are never multiplied.
+    return QStringLiteral(
+               "with free as (select s.id_ii, sum(s.count - s.reserve) as free from stk_stocks.stock s group by s.id_ii)\n"
+               "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.cnt, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption,\n"
+               "as1.id_app_doc, ii.ral_cons, as1.job_price, as1.gds_price,\n"
+               "(case when as1.id_ral = 0 then 0 else ii.ral_cons*as1.cnt end)::t_money as ral_need, ii2.marka as ral_s_caption,\n"
+               "(ii.massa*as1.cnt)::t_money as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds, ii1.id_type as id_type_gds,\n"
+               "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end as ad_id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec,\n"
+               "coalesce(fg.free, 0) as stk_gds, coalesce(fr.free, 0) as stk_ral,\n"
+               "(case when as1.accept then 'Да' else 'Нет' end)::varchar(3) as yesno,as1.accept, (ii.massa*as1.cnt)::t_money as massa_gds, as1.id_ral,\n"
+               "(case when as1.accept_stock=2 then 'Да' else 'Нет' end)::varchar(3) as yesno_stk,as1.accept_stock\n"
+               "FROM mnf_app.app_spec as1\n"
+               "join cmn_inventory_items.inventory_items ii on ii.id = as1.id_ii\n"
+               "join cmn_msm.msm m on m.id = ii.id_msm\n"
+               "join cmn_inventory_items.inventory_items ii2 on ii2.id = as1.id_ral\n"
+               "join (select distinct p.id_inventory_items, p.id_gds from mnf_proc_tech.proc_tech p) pt on pt.id_inventory_items = ii.id\n"
+               "join cmn_inventory_items.inventory_items ii1 on ii1.id = pt.id_gds\n"
+               "join mnf_app.app_doc ad on ad.id = as1.id_app_doc\n"
+               "left join free fg on fg.id_ii = ii1.id\n"
+               "left join free fr on fr.id_ii = as1.id_ral\n") +
+           (where.isEmpty() ? QString() : QStringLiteral("where ") + where + QLatin1Char('\n')) +
+           QStringLiteral("order by as1.id_app_doc DESC, as1.id desc");
 }
 
 QString TDataModule6::NumToSql(const QString& text, bool allowMinus) const {

@@ -78,6 +78,11 @@ public:
     zdb::Query* smena(int shift) const;
     static QString smenaSql(int shift);
 
+    // The request lines with their needs and the free stock of their material
+    // and paint (the production requests list; app_spec narrows it to one
+    // product). 'where' narrows the lines; empty: every line.
+    static QString appSpecSql(const QString& where);
+
 private:
     zdb::Query* query(const char* name, const QString& sql);
 };

@@ -1,5 +1,5 @@
-// Current production: request lines not yet produced, with their material needs.
-// The screen's actions come with its own issue.
+// Current production: request lines summed per product, material and colour,
+// with the material needed and the free stock of it.
 #pragma once
 
 #include "zui_screens.h"
@@ -12,6 +12,9 @@ public:
     zdb::Query* app_spec;
 
     QPushButton* Button1;  // "Краска"
+
+    void DBGridEh1DblClick();  // the lines of the row's product, to reserve
+    void Button1Click();       // the paint summary
 };
 
 extern TForm46* Form46;

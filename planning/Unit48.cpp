@@ -1,7 +1,7 @@
 #include "Unit48.h"
 
+#include "Unit46.h"
 #include "Unit6.h"
-#include "reserve_sql.h"
 
 #include <QHBoxLayout>
 
@@ -22,13 +22,16 @@ TForm48::TForm48(QWidget* parent)
                        {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
                        {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
                        {QStringLiteral("Основание"), QStringLiteral("ad_id_app_doc")}},
-                      parent) {
-    proc_tech = ownQuery(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
-    price_ral = ownQuery(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
-    app_doc = ownQuery(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
-    gds_needed = ownQuery(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
-    cost_price = ownQuery(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
-    purchase_doc = ownQuery(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
+                      parent),
+      reserve_(this, DataModule6->ADO_DB,
+               {true, false, false, [] { zui::reopenKeepingRow(DataModule6->app_spec); },
+                [] { zui::reopenKeepingRow(Form46->app_spec); }, [] { zui::reopenKeepingRow(Form46->app_spec); }}) {
+    proc_tech = reserve_.proc_tech;
+    price_ral = reserve_.price_ral;
+    app_doc = reserve_.app_doc;
+    gds_needed = reserve_.gds_needed;
+    cost_price = reserve_.cost_price;
+    purchase_doc = reserve_.purchase_doc;
 
     zdb::Query* lines = DataModule6->app_spec;
     DBText1 = zparts::dataText("DBText1", lines, QStringLiteral("ii_s_caption"), 260);
@@ -47,4 +50,8 @@ TForm48::TForm48(QWidget* parent)
 
     Button1 = addButton("Button1", QStringLiteral("Резерв"));
     setDefaultButton(Button1);
+    zui::on(Button1, &QPushButton::clicked, this, &TForm48::Button1Click);
+    zui::on(DBGridEh1, &zui::DBGrid::rowDoubleClicked, this, &TForm48::Button1Click);
 }
+
+void TForm48::Button1Click() { reserve_.run(*DataModule6->app_spec); }

@@ -1,7 +1,8 @@
-// Request lines of one product, reserved line by line.
-// The screen's actions come with its own issue.
+// Request lines of one product (opened from current production), reserved
+// line by line: rounded deficits, purchase requests also for paint.
 #pragma once
 
+#include "reserve.h"
 #include "zui_screens.h"
 
 class TForm48 : public zui::GridScreen {
@@ -19,6 +20,11 @@ public:
     zui::DBText* DBText1;  // the product
     zui::DBText* DBText2;  // its material
     QPushButton* Button1;  // "Резерв"
+
+    void Button1Click();  // also a double click on the grid
+
+private:
+    reserve::Operation reserve_;
 };
 
 extern TForm48* Form48;

@@ -1,30 +1,37 @@
 #include "Unit55.h"
 
 #include "Unit6.h"
-#include "reserve_sql.h"
+
+#include <QDate>
 
 TForm55* Form55 = nullptr;
 
 namespace {
 
-const char* kAppSpec =
-    "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.cnt, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption, as1.id_app_doc, ii.ral_cons, as1.job_price, as1.gds_price,\n"
-    "ii.ral_cons*cnt as ral_need, ii2.marka as ral_s_caption, ii.massa*as1.cnt as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds, ii1.id_type as id_type_gds,\n"
-    "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end  as ad_id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec, \n"
-    "(select sum(distinct s.count) as stk_gds from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = pt.id_gds and pt.id_inventory_items = ii.id),\n"
-    "(select sum(distinct s.count) as stk_ral from stk_stocks.stock s, mnf_proc_tech.proc_tech pt where s.id_ii = as1.id_ral),\n"
-    "case when as1.accept then 'Да' else 'Нет' end as yesno,as1.accept, ii.massa*as1.cnt as massa_gds, as1.id_ral,\n"
-    "case when as1.accept_stock=2 then 'Да' else 'Нет' end as yesno_stk,as1.accept_stock\n"
-    "FROM mnf_app.app_spec as1, cmn_inventory_items.inventory_items ii, cmn_msm.msm m, cmn_inventory_items.inventory_items ii2, cmn_inventory_items.inventory_items ii1, \n"
-    "mnf_proc_tech.proc_tech pt, mnf_app.app_doc ad  \n"
-    "where as1.id_ii = ii.id and m.id = ii.id_msm  and ii2.id = as1.id_ral and pt.id_inventory_items = ii.id and ii1.id=pt.id_gds and ad.id = as1.id_app_doc \n"
-    "group by ii.id, as1.id, ii.marka, m.s_identification,ii.ral_cons,ii2.marka,ii.massa, ii2.massa, ii1.marka, ii1.id, ad.id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec \n"
-    "order by as1.id_app_doc DESC, as1.id desc";
-
 const char* kSmena =
     "SELECT s.* \n"
     "FROM accounts_dep.smena s  \n"
     "where s.id_doc_item = :id_doc_item";
+
+// What the line's shift records took out of stock (docs/STOCK.md): a record of
+// the line's first operation took its f_gds_qty_use of the material and
+// ral_cons x kol_vo of the paint, from the rows of the warehouses that the
+// line's issue lines name. One row per stock row to give back to.
+const char* kGiveBack =
+    "select st.id as stock_id, g.id_ii, g.q from (\n"
+    "  select s.id_gds_use as id_ii, sum(s.f_gds_qty_use) as q from accounts_dep.smena s\n"
+    "  where s.id_doc_item = %1 and %2 group by s.id_gds_use\n"
+    "  union all\n"
+    "  select as1.id_ral, sum(ii.ral_cons * s.kol_vo) from accounts_dep.smena s\n"
+    "  join mnf_app.app_spec as1 on as1.id = s.id_doc_item join cmn_inventory_items.inventory_items ii on ii.id = as1.id_ii\n"
+    "  where s.id_doc_item = %1 and as1.id_ral <> 0 and %2 group by as1.id_ral) g\n"
+    "left join lateral (select so.id_stock_out from stk_stocks.spec_out so where so.id_app_spec = %1 and so.id_gds = g.id_ii\n"
+    "  order by so.id limit 1) so on true\n"
+    "left join stk_stocks.stock st on st.id_stock = so.id_stock_out and st.id_ii = g.id_ii\n"
+    "where g.q <> 0 order by st.id";
+
+const char* kFirstOperation =
+    "exists (select 1 from mnf_proc_tech.tp_operation t where t.app_spec_id = s.id_doc_item and t.operation_id = s.o_id and t.orderby = 1)";
 
 }  // namespace
 
@@ -46,18 +53,116 @@ TForm55::TForm55(QWidget* parent)
                        {QStringLiteral("Потреб. ТМЦ"), QStringLiteral("gds_need")},
                        {QStringLiteral("Склад ТМЦ"), QStringLiteral("stk_gds")},
                        {QStringLiteral("Принято"), QStringLiteral("yesno_stk")}},
-                      parent) {
-    app_spec = ownQuery(this, "app_spec", QString::fromUtf8(kAppSpec));
-    proc_tech = ownQuery(this, "proc_tech", QString::fromUtf8(reserve_sql::proc_tech));
-    price_ral = ownQuery(this, "price_ral", QString::fromUtf8(reserve_sql::price_ral));
-    app_doc = ownQuery(this, "app_doc", QString::fromUtf8(reserve_sql::app_doc));
-    gds_needed = ownQuery(this, "gds_needed", QString::fromUtf8(reserve_sql::gds_needed));
-    cost_price = ownQuery(this, "cost_price", QString::fromUtf8(reserve_sql::cost_price));
-    purchase_doc = ownQuery(this, "purchase_doc", QString::fromUtf8(reserve_sql::purchase_doc));
+                      parent),
+      reserve_(this, DataModule6->ADO_DB,
+               {false, true, true, [this] { zui::reopenKeepingRow(app_spec); }, [this] { zui::reopenKeepingRow(app_spec); }, {}}) {
+    app_spec = ownQuery(this, "app_spec", TDataModule6::appSpecSql({}));
+    proc_tech = reserve_.proc_tech;
+    price_ral = reserve_.price_ral;
+    app_doc = reserve_.app_doc;
+    gds_needed = reserve_.gds_needed;
+    cost_price = reserve_.cost_price;
+    purchase_doc = reserve_.purchase_doc;
     smena = ownQuery(this, "smena", QString::fromUtf8(kSmena));
     setList(app_spec);
     Button1 = addButton("Button1", QStringLiteral("Очистить работы"));
     Button2 = addButton("Button2", QStringLiteral("На склад"));
     Button1->setVisible(false);
     setDefaultButton(Button2);
+    zui::on(DBGridEh1, &zui::DBGrid::rowDoubleClicked, this, &TForm55::DBGridEh1DblClick);
+    zui::on(Button1, &QPushButton::clicked, this, &TForm55::Button1Click);
+    zui::on(Button2, &QPushButton::clicked, this, &TForm55::Button2Click);
+}
+
+void TForm55::showFromBoard() {
+    app_spec->open();
+    Button1->setVisible(true);
+    showModal();
+    app_spec->close();
+    Button1->setVisible(false);
+}
+
+void TForm55::DBGridEh1DblClick() { reserve_.run(*app_spec); }
+
+void TForm55::Button1Click() {
+    if (!hasRows()) return;
+    const int line = currentId();
+    zdb::Connection* db = DataModule6->ADO_DB;
+    {
+        zdb::Transaction t(*db);
+        zdb::Query lock(db);
+        lock.setSql(QStringLiteral("select accept_stock, state from mnf_app.app_spec where id=%1 for update").arg(line));
+        lock.open();
+        if (lock.isEmpty())
+            throw zdb::DbError(QStringLiteral("Строка заявки %1 не найдена: её удалили на другом рабочем месте").arg(line));
+        // A line taken into stock keeps its works; one not yet issued has none.
+        if (lock.fieldByName(QStringLiteral("accept_stock")).asInteger() == 2 ||
+            lock.fieldByName(QStringLiteral("state")).asInteger() < 2)
+            return;
+        zdb::Query records(db);
+        records.setSql(QStringLiteral("select id from accounts_dep.smena where id_doc_item=%1 order by id for update").arg(line));
+        records.open();
+
+        zdb::Query back(db);
+        back.setSql(QString::fromUtf8(kGiveBack).arg(line).arg(QString::fromUtf8(kFirstOperation)));
+        back.open();
+        QStringList rows;
+        for (back.first(); !back.eof(); back.next()) {
+            if (back.fieldByName(QStringLiteral("stock_id")).isNull())
+                throw zdb::DbError(QStringLiteral("Строка заявки %1: не найден склад, с которого отпущен ТМЦ %2; работы не очищены")
+                                       .arg(line)
+                                       .arg(back.fieldByName(QStringLiteral("id_ii")).asInteger()));
+            rows << QString::number(back.fieldByName(QStringLiteral("stock_id")).asInteger());
+        }
+        if (!rows.isEmpty()) {
+            zdb::Query stock(db);
+            stock.setSql(QStringLiteral("select id from stk_stocks.stock where id in (") + rows.join(QLatin1Char(',')) +
+                         QStringLiteral(") order by id for update"));
+            stock.open();
+        }
+        for (back.first(); !back.eof(); back.next()) {
+            const QString q = reserve::sqlNumber(back.fieldByName(QStringLiteral("q")));
+            reserve::writeRows(db,
+                               QStringLiteral("UPDATE stk_stocks.stock SET reserve=reserve+%1, count=count+%1 WHERE id=%2")
+                                   .arg(q)
+                                   .arg(back.fieldByName(QStringLiteral("stock_id")).asInteger()),
+                               1, QStringLiteral("Строка склада не найдена; работы не очищены"));
+        }
+
+        // The records' hours leave the timesheet; a cell never goes below 0.
+        smena->close();
+        smena->setParam(QStringLiteral("id_doc_item"), line);
+        smena->open();
+        for (smena->first(); !smena->eof(); smena->next()) {
+            const QDate day = smena->fieldByName(QStringLiteral("data")).asDate();
+            const QString cell = QStringLiteral("d%1").arg(day.day());
+            db->execute(QStringLiteral("update accounts_dep.h_tabel set %1=greatest(coalesce(%1, 0) - %2, 0) where w_id=%3 and smena=%4 "
+                                       "and month=%5 and year=%6")
+                            .arg(cell)
+                            .arg(smena->fieldByName(QStringLiteral("time")).asInteger())
+                            .arg(smena->fieldByName(QStringLiteral("w_id")).asInteger())
+                            .arg(smena->fieldByName(QStringLiteral("smena")).asInteger())
+                            .arg(day.month())
+                            .arg(day.year()));
+        }
+        smena->close();
+
+        db->execute(QStringLiteral("UPDATE mnf_app.app_spec SET done=0, state=2 WHERE id=%1").arg(line));
+        db->execute(QStringLiteral("UPDATE mnf_proc_tech.tp_operation SET done=0 WHERE app_spec_id=%1").arg(line));
+        db->execute(QStringLiteral("delete from accounts_dep.person_temp where id_smena in "
+                                   "(select id from accounts_dep.smena where id_doc_item=%1)")
+                        .arg(line));
+        db->execute(QStringLiteral("delete from accounts_dep.smena where id_doc_item=%1").arg(line));
+        t.commit();
+    }
+    zui::reopenKeepingRow(app_spec);
+}
+
+void TForm55::Button2Click() {
+    const int person = person_id ? person_id() : 0;
+    if (person == 0) return zui::msg::warning(QStringLiteral("Нет данных о работнике!"));
+    const QString today = zdb::quoted(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    DataModule6->cmd_all->execute(QStringLiteral("INSERT INTO mnf_app.app_doc(id_jur_person, id_person, d_mnf, d_out, m_id)VALUES(1, ") +
+                                  QString::number(person) + ", " + today + ", " + today + ", " +
+                                  QString::number(user_id ? user_id() : 0) + ")");
 }

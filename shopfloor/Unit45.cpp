@@ -143,10 +143,4 @@ void TForm45::Button8Click() {
     for (int shift = 1; shift <= 4; ++shift) DataModule6->smena(shift)->open();
 }
 
-void TForm45::Button7Click() {
-    Form55->app_spec->open();
-    Form55->Button1->setVisible(true);
-    Form55->showModal();
-    Form55->app_spec->close();
-    Form55->Button1->setVisible(false);
-}
+void TForm45::Button7Click() { Form55->showFromBoard(); }

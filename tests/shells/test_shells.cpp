@@ -18,6 +18,7 @@
 #include "Unit46.h"
 #include "Unit47.h"
 #include "Unit48.h"
+#include "Unit49.h"
 #include "Unit50.h"
 #include "Unit51.h"
 #include "Unit53.h"
@@ -46,7 +47,7 @@ namespace {
 
 std::vector<zui::TForm*> workingScreens() {
     return {Form11, Form36, Form37, Form38, Form39, Form40, Form41, Form42, Form43, Form44, Form45, Form46, Form47, Form48,
-            Form50, Form51, Form53, Form54, Form55, Form57, Form59, Form60, Form61, Form62, Form63, Form65, Form66};
+            Form49, Form50, Form51, Form53, Form54, Form55, Form57, Form59, Form60, Form61, Form62, Form63, Form65, Form66};
 }
 
 // Parameters as a caller would set them: a day for the shift lists, the login's
@@ -186,6 +187,7 @@ TEST_F(ScreenTest, Pictures) {
     QDir().mkpath(folder);
     DataModule6->app_doc->open();
     DataModule6->stock_in->open();
+    DataModule6->app_spec->setParam("ii_id", 43);  // the fences: lines in every stage
     DataModule6->app_spec->open();
     DataModule6->stock->open();
     DataModule6->spec_out->open();
