@@ -208,10 +208,10 @@ TEST_F(Marketing, ASalesManagerEntersARequestWithLinesFromTheMenu) {
 }
 
 TEST_F(Marketing, ASalesManagerChangesAndDeletesWhatIsStillEntered) {
+    const int doc = request({{43, 21, 0}, {40, 20, 0}});  // two lines in stage 0
     testdb::connectAs(db(), "lurevna", "lurevna");
     showRequests([&](zui::TForm&) {
-        // Request 6, entered today: two lines in stage 0.
-        openLines(6, [&](zui::TForm&) {
+        openLines(doc, [&](zui::TForm&) {
             ASSERT_EQ(Form42->app_spec->recordCount(), 2);
             messages.answers.push(true);
             click(Form42->Button3);
@@ -222,23 +222,24 @@ TEST_F(Marketing, ASalesManagerChangesAndDeletesWhatIsStillEntered) {
             click(Form43->Button1);
         });
         click(Form41->Button2);
-        EXPECT_EQ(currentId(DataModule6->app_doc), 6);
+        EXPECT_EQ(currentId(DataModule6->app_doc), doc);
         messages.answers.push(true);
         click(Form41->Button3);
-        EXPECT_FALSE(DataModule6->app_doc->locate("id", 6));
+        EXPECT_FALSE(DataModule6->app_doc->locate("id", doc));
     });
-    EXPECT_EQ(scalar("select count(*) from mnf_app.app_doc where id = 6").toInt(), 0);
-    EXPECT_EQ(linesOf(6), 0);
+    EXPECT_EQ(scalar(QString("select count(*) from mnf_app.app_doc where id = %1").arg(doc)).toInt(), 0);
+    EXPECT_EQ(linesOf(doc), 0);
     EXPECT_EQ(messages.texts(), (QStringList{"Удалить строку?", "Удалить заявку (будут удалены все строки спецификации)?"}));
 }
 
 TEST_F(Marketing, TheRowButtonOpensTheLinesAsTheDoubleClickDoes) {
+    const int doc = request({{41, 20, 2}, {42, 0, 1}});
     showRequests([&](zui::TForm&) {
-        ASSERT_TRUE(DataModule6->app_doc->locate("id", 4));
+        ASSERT_TRUE(DataModule6->app_doc->locate("id", doc));
         modals.on("Form42", [&](zui::TForm&) {
-            EXPECT_EQ(Form42->id_app_doc_sel, 4);
+            EXPECT_EQ(Form42->id_app_doc_sel, doc);
             EXPECT_EQ(Form42->app_spec->recordCount(), 2);
-            EXPECT_EQ(Form42->DBText4->text(), "Индивидуальный предприниматель Сидоров Алексей Владимирович");
+            EXPECT_EQ(Form42->DBText4->text(), "Общество с ограниченной ответственностью \"Д'Арт Дизайн\"");
         });
         clickCellButton(Form41->DBGridEh1, DataModule6->app_doc->currentRow(), 6);
         EXPECT_EQ(modals.shown().last(), "Form42");
@@ -378,8 +379,9 @@ TEST_F(Marketing, ANumberThatIsNoNumberIsRefusedBeforeAnyStatement) {
 
 TEST_F(Marketing, TheLineListShowsTheNewLineAndColoursLinesNotInWork) {
     int added = 0;
+    const int doc = request({{41, 20, 2}, {42, 0, 1}});
     showRequests([&](zui::TForm&) {
-        openLines(4, [&](zui::TForm&) {
+        openLines(doc, [&](zui::TForm&) {
             ASSERT_EQ(Form42->app_spec->recordCount(), 2);  // in work and reserved
             Form42->app_spec->first();
             modals.on("Form44", [&](zui::TForm&) {
@@ -598,6 +600,7 @@ TEST_F(Marketing, DeletingOnAnEmptyListDoesNothing) {
 // ---- the header editor ------------------------------------------------------------
 
 TEST_F(Marketing, ChangingAHeaderWritesItAndKeepsTheRow) {
+    const qlonglong docs = count("mnf_app.app_doc");
     showRequests([&](zui::TForm&) {
         ASSERT_TRUE(DataModule6->app_doc->locate("id", 2));
         const int recNo = DataModule6->app_doc->recNo();
@@ -632,10 +635,11 @@ TEST_F(Marketing, ChangingAHeaderWritesItAndKeepsTheRow) {
         click(Form41->Button1);
     });
     EXPECT_EQ(scalar("select id_jur_person || ' ' || (d_out - current_date) from mnf_app.app_doc where id = 2").toString(), "4 40");
-    EXPECT_EQ(count("mnf_app.app_doc"), 6);
+    EXPECT_EQ(count("mnf_app.app_doc"), docs);
 }
 
 TEST_F(Marketing, AHeaderWithoutExecutorOrCounterpartyIsRefused) {
+    const qlonglong docs = count("mnf_app.app_doc");
     struct Case {
         const char* what;
         int person, counterparty;
@@ -652,7 +656,7 @@ TEST_F(Marketing, AHeaderWithoutExecutorOrCounterpartyIsRefused) {
             });
             click(Form41->Button1);
         });
-        EXPECT_EQ(count("mnf_app.app_doc"), 6);
+        EXPECT_EQ(count("mnf_app.app_doc"), docs);
     }
 }
 
