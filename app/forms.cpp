@@ -41,6 +41,7 @@
 #include "Unit53.h"
 #include "Unit54.h"
 #include "Unit55.h"
+#include "Unit56.h"
 #include "Unit57.h"
 #include "Unit58.h"
 #include "Unit59.h"
@@ -101,6 +102,7 @@ void createAllForms() {
     zui::createForm(Form53);
     zui::createForm(Form54);
     zui::createForm(Form55);
+    zui::createForm(Form56);
     zui::createForm(Form57);
     zui::createForm(Form58);
     zui::createForm(Form59);
@@ -122,6 +124,7 @@ void destroyAllForms() {
     destroy(Form59);
     destroy(Form58);
     destroy(Form57);
+    destroy(Form56);
     destroy(Form55);
     destroy(Form54);
     destroy(Form53);
