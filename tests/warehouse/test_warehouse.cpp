@@ -521,3 +521,24 @@ TEST_F(Moves, ReservedMeanwhileOrFailingAtTheLastStatementMovesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// The storekeeper's login and the restricted ones accept and move with their
+// own rights: the locks, the cost price and the record of moves are theirs to write.
+TEST_F(Warehouse, LoginsWithTheirOwnRightsAcceptAndMove) {
+    for (const char* login : {"sklad", "sodira", "econom"}) {
+        SCOPED_TRACE(login);
+        setStock("(9, 30, 0, 12)");
+        setLine("10", "20");
+        zdb::Connection user;
+        testdb::connectAs(user, login, login);
+        EXPECT_EQ(zwh::acceptReceiptLine(user, kLine), zwh::Outcome::Done);
+        const qlonglong row = scalar("select id from stk_stocks.stock where id_ii = 13 and id_stock = 9").toLongLong();
+        EXPECT_EQ(zwh::moveStock(user, row, 8, "5"), zwh::Outcome::Done);
+        EXPECT_EQ(stockOf(), "8:5:0:14 9:35:0:14");
+        EXPECT_EQ(scalar("select s_user from stk_stocks.stock_move order by id desc limit 1").toString(), login);
+    }
+}
+
+}  // namespace
