@@ -42,6 +42,7 @@
 #include "Unit53.h"
 #include "Unit54.h"
 #include "Unit55.h"
+#include "Unit56.h"
 #include "Unit57.h"
 #include "Unit58.h"
 #include "Unit59.h"
@@ -106,6 +107,7 @@ void createAllForms() {
     // The login keeps its values on the production board, above the requests.
     Form55->user_id = [] { return Form45->user_id; };
     Form55->person_id = [] { return Form45->person_id; };
+    zui::createForm(Form56);
     zui::createForm(Form57);
     zui::createForm(Form58);
     zui::createForm(Form59);
@@ -127,6 +129,7 @@ void destroyAllForms() {
     destroy(Form59);
     destroy(Form58);
     destroy(Form57);
+    destroy(Form56);
     destroy(Form55);
     destroy(Form54);
     destroy(Form53);

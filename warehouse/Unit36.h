@@ -1,5 +1,5 @@
-// Stock of the raw-materials and blanks warehouses; entry to receipts and issues.
-// The screen's actions come with its own issue.
+// Stock of the raw-materials and blanks warehouses; entry to receipts and
+// issues, and moves between these warehouses.
 #pragma once
 
 #include "zui_screens.h"
@@ -12,6 +12,10 @@ public:
     QPushButton* Button1;  // "Приход"
     QPushButton* Button2;  // "Перемещение"
     QPushButton* Button3;  // "Расход"
+
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
 };
 
 extern TForm36* Form36;

@@ -1,7 +1,15 @@
 #include "Unit38.h"
 
+#include "Unit40.h"
 #include "Unit6.h"
 #include "Unit65.h"
+#include "supply.h"
+#include "warehouse.h"
+#include "zui_msg.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 
 TForm38* Form38 = nullptr;
 
@@ -57,7 +65,56 @@ TForm38::TForm38(QWidget* parent)
     Button2 = zparts::button("Button2", QStringLiteral("Заявка"));
     Button4 = zparts::button("Button4", QStringLiteral("Выход"));
     buttons({Button1, Button3, Button2}, Button4, Button2);
+    zui::on(Button1, &QPushButton::clicked, this, &TForm38::Button1Click);
     zui::on(Button2, &QPushButton::clicked, this, &TForm38::Button2Click);
+    zui::on(Button3, &QPushButton::clicked, this, &TForm38::Button3Click);
+    zui::on(DBGridEh1, &zui::DBGrid::rowDoubleClicked, this, &TForm38::DBGridEh1DblClick);
+}
+
+void TForm38::Button1Click() {
+    Form40->Edit2->clear();
+    Form40->Edit3->clear();
+    Form40->Edit1->clear();
+    Form40->GroupBox1->setTitle(QStringLiteral("Приходный ордер № ") + QString::number(id_stock_in_sel));
+    Form40->Tag = 1;
+    DataModule6->msm->open();
+    Form40->showModal();
+    DataModule6->msm->close();
+}
+
+void TForm38::Button3Click() {
+    if (!spec_in->active() || spec_in->isEmpty()) return;
+    if (spec_in->fieldByName(QStringLiteral("accept")).asBoolean())
+        return zui::msg::error(QStringLiteral("Невозможно удалить принятую строку спецификации!"));
+    const int recNo = spec_in->recNo();
+    if (!zui::msg::question(QStringLiteral("Удалить строку?"))) return;
+    // Not a line accepted on another workstation meanwhile.
+    const bool deleted = zdb::rowsWritten(*DataModule6->ADO_DB, QStringLiteral("delete from stk_stocks.spec_in where id=") +
+                                                                    zui::idOf(spec_in) + QStringLiteral(" and accept=false")) > 0;
+    spec_in->reopen();
+    zui::restoreRow(spec_in, recNo);
+    if (!deleted) zui::msg::error(zsup::kChangedElsewhere);
+}
+
+void TForm38::DBGridEh1DblClick() {
+    if (!spec_in->active() || spec_in->isEmpty()) return;
+    if (spec_in->fieldByName(QStringLiteral("accept")).asBoolean()) return;
+    // A figure that is no number stops here, before any statement.
+    DataModule6->NumToSql(spec_in->fieldByName(QStringLiteral("cnt_gds")).asString(), false);
+    DataModule6->NumToSql(spec_in->fieldByName(QStringLiteral("price")).asString(), false);
+    const qlonglong line = spec_in->fieldByName(QStringLiteral("id")).asInteger();
+    const zwh::Outcome done = zwh::acceptReceiptLine(*DataModule6->ADO_DB, line);
+    if (DataModule6->stock->active()) zui::reopenKeepingRow(DataModule6->stock);
+    zui::reopenAt(spec_in, line);
+    if (done == zwh::Outcome::NothingToPrice)
+        zui::msg::error(QStringLiteral("Этого ТМЦ нет на складе, а количество в строке равно 0: цену рассчитать нельзя. "
+                                       "Строка не принята."));
+    else if (done == zwh::Outcome::Gone)
+        zui::msg::error(zsup::kChangedElsewhere);
+}
+
+void TForm38::FormClose() {
+    if (DataModule6->stock_in->active()) zui::reopenKeepingRow(DataModule6->stock_in);
 }
 
 void TForm38::Button2Click() {

@@ -1,11 +1,7 @@
 // Lines of one receipt order and their acceptance into stock.
-// The screen's actions come with its own issue.
 #pragma once
 
 #include "zui_screens.h"
-
-namespace zdb {
-}
 
 class TForm38 : public zui::DocumentScreen {
     Q_OBJECT
@@ -31,8 +27,15 @@ public:
     QPushButton* Button3;  // "Удалить"
     QPushButton* Button4;  // "Выход"
 
+    void Button1Click();
     // Lines taken over from purchase requests, through their picker.
     void Button2Click();
+    // An accepted line stays.
+    void Button3Click();
+    // The double click: takes the line into stock at the new average price.
+    void DBGridEh1DblClick();
+    // The order list follows the acceptances (its light red marks).
+    void FormClose() override;
 };
 
 extern TForm38* Form38;

@@ -1,11 +1,8 @@
-// Header editor of a receipt order.
-// The screen's actions come with its own issue.
+// Header editor of a receipt order: Tag 1 adds an order, 0 changes the
+// current one of the order list.
 #pragma once
 
 #include "zui_screens.h"
-
-namespace zdb {
-}
 
 class TForm39 : public zui::EditorScreen {
     Q_OBJECT
@@ -21,6 +18,8 @@ public:
     zui::DatePicker* DateTimePicker1;  // "Дата:"
     QLineEdit* Edit2;                  // "Сопроводит. док-т:"
     zui::LookupBox* LCB_department;    // "Склад:"
+
+    void Button1Click() override;
 };
 
 extern TForm39* Form39;

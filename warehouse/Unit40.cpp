@@ -1,6 +1,7 @@
 #include "Unit40.h"
 
 #include "Unit3.h"
+#include "Unit38.h"
 #include "Unit6.h"
 
 #include <QLabel>
@@ -46,3 +47,18 @@ void TForm40::Button5Click() {
                     return true;
                 });
 }
+
+void TForm40::Button1Click() {
+    if (!filled({Edit2, Edit3, Edit1})) return;
+    // Both numbers are checked before anything is sent.
+    const QString count = DataModule6->NumToSql(Edit3->text(), false);
+    const QString price = DataModule6->NumToSql(Edit1->text(), false);
+    const qlonglong id = zdb::insertedId(*DataModule6->ADO_DB,
+                                         QStringLiteral("INSERT INTO stk_stocks.spec_in(id_gds, id_stock_in, id_msm, cnt_gds, price) VALUES(") +
+                                             QString::number(id_ii_sel) + ", " + QString::number(Form38->id_stock_in_sel) + ", " +
+                                             QString::number(id_msm_sel) + ", " + count + ", " + price + ")");
+    zui::reopenAt(Form38->spec_in, id);
+    close();
+}
+
+void TForm40::FormClose() { Label5->clear(); }

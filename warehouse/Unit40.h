@@ -1,5 +1,4 @@
-// Editor of a new line of a receipt order.
-// The screen's actions come with its own issue.
+// Editor of a new line of a receipt order (lines are only added, never changed).
 #pragma once
 
 #include "zui_screens.h"
@@ -22,6 +21,8 @@ public:
 
     // The item picker over every item but the products.
     void Button5Click();
+    void Button1Click() override;
+    void FormClose() override;
 };
 
 extern TForm40* Form40;

@@ -24,6 +24,7 @@
 #include "Unit53.h"
 #include "Unit54.h"
 #include "Unit55.h"
+#include "Unit56.h"
 #include "Unit57.h"
 #include "Unit59.h"
 #include "Unit60.h"
@@ -47,7 +48,7 @@ namespace {
 
 std::vector<zui::TForm*> workingScreens() {
     return {Form11, Form36, Form37, Form38, Form39, Form40, Form41, Form42, Form43, Form44, Form45, Form46, Form47, Form48,
-            Form49, Form50, Form51, Form53, Form54, Form55, Form57, Form59, Form60, Form61, Form62, Form63, Form65, Form66};
+            Form49, Form50, Form51, Form53, Form54, Form55, Form56, Form57, Form59, Form60, Form61, Form62, Form63, Form65, Form66};
 }
 
 // Parameters as a caller would set them: a day for the shift lists, the login's
@@ -204,6 +205,37 @@ TEST_F(ScreenTest, Pictures) {
             Form62->purchase_spec->close();
             Form62->purchase_spec->setParam("id_purchase_doc", 4);
             Form62->purchase_spec->open();
+        }
+        // The receipt screens on the demo order that waits for the storekeeper.
+        if (f == Form38) {
+            DataModule6->stock_in->locate("id", 4);
+            Form38->spec_in->close();
+            Form38->spec_in->setParam("id_stock_in", 4);
+            Form38->spec_in->open();
+        }
+        if (f == Form39) {
+            DataModule6->stock_in->locate("id", 4);
+            Form39->Edit1->setText("4");
+            Form39->Edit2->setText("1102");
+            Form39->LCB_jur_person->setKeyValue(6);
+            Form39->LCB_department->setKeyValue(9);
+        }
+        if (f == Form40) {
+            Form40->GroupBox1->setTitle("Приходный ордер № 4");
+            Form40->Edit2->setText("Болт М10х30 DIN 933");
+            Form40->Edit3->setText("500");
+            Form40->Label5->setText("шт");
+            Form40->Edit1->setText("6,2");
+        }
+        if (f == Form56) {  // as the stock list opens it over its first row
+            DataModule6->stock->setSort("ii_caption ASC");
+            DataModule6->stock->first();
+            modals.on("Form56", [&](zui::TForm& shown) {
+                zui::testing::chooseLookup(Form56->LCB_stk_to, 8);
+                shown.grab().save(folder + "/Form56.png");
+            });
+            Form56->moveFrom(DataModule6->stock, {1, 2});
+            continue;
         }
         // The supply editors as their openers fill them.
         if (f == Form61) {
