@@ -244,20 +244,34 @@ zdb::Query* TDataModule6::smena(int shift) const {
     }
 }
 
-QString TDataModule6::appSpecSql(const QString& where) {
+QString TDataModule6::appSpecSql(const QString& where, bool whole) {
     // Free stock of an item: count less reserve, summed over all its rows.
     // Processes are taken once per material, so a line is listed once per
     // material of its product and its sums are never multiplied.
-    return QStringLiteral(
-               "with free as (select s.id_ii, sum(s.count - s.reserve) as free from stk_stocks.stock s group by s.id_ii)\n"
-               "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.cnt, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption,\n"
-               "as1.id_app_doc, ii.ral_cons, as1.job_price, as1.gds_price,\n"
-               "(case when as1.id_ral = 0 then 0 else ii.ral_cons*as1.cnt end)::t_money as ral_need, ii2.marka as ral_s_caption,\n"
-               "(ii.massa*as1.cnt)::t_money as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds, ii1.id_type as id_type_gds,\n"
-               "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end as ad_id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec,\n"
-               "coalesce(fg.free, 0) as stk_gds, coalesce(fr.free, 0) as stk_ral,\n"
-               "(case when as1.accept then 'Да' else 'Нет' end)::varchar(3) as yesno,as1.accept, (ii.massa*as1.cnt)::t_money as massa_gds, as1.id_ral,\n"
-               "(case when as1.accept_stock=2 then 'Да' else 'Нет' end)::varchar(3) as yesno_stk,as1.accept_stock\n"
+    // The plant-wide list carries only what its grid shows and the keys the
+    // reserve starts from (it reads the rest under lock): with a hundred
+    // thousand lines every column costs.
+    const QString fields = whole
+        ? QStringLiteral(
+              "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.cnt, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption,\n"
+              "as1.id_app_doc, ii.ral_cons, as1.job_price, as1.gds_price,\n"
+              "(case when as1.id_ral = 0 then 0 else ii.ral_cons*as1.cnt end)::t_money as ral_need, ii2.marka as ral_s_caption,\n"
+              "(ii.massa*as1.cnt)::t_money as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds, ii1.id_type as id_type_gds,\n"
+              "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end as ad_id_app_doc, ad.d_mnf, ad.d_out, ad.id_jur_person, ad.id_person, ad.id_app_spec,\n"
+              "coalesce(fg.free, 0) as stk_gds, coalesce(fr.free, 0) as stk_ral,\n"
+              "(case when as1.accept then 'Да' else 'Нет' end)::varchar(3) as yesno,as1.accept, (ii.massa*as1.cnt)::t_money as massa_gds, as1.id_ral,\n"
+              "(case when as1.accept_stock=2 then 'Да' else 'Нет' end)::varchar(3) as yesno_stk,as1.accept_stock\n")
+        : QStringLiteral(
+              "SELECT as1.id, as1.cnt-as1.done as cnt_done, as1.done, as1.id_ii, ii.marka ii_s_caption, m.s_identification as msm_s_caption,\n"
+              "as1.id_app_doc, (case when as1.id_ral = 0 then 0 else ii.ral_cons*as1.cnt end)::t_money as ral_need, ii2.marka as ral_s_caption,\n"
+              "(ii.massa*as1.cnt)::t_money as gds_need, ii1.marka as gds_s_caption, ii1.id as id_gds,\n"
+              "case when ad.id_app_doc=0 then NULL else ad.id_app_doc end as ad_id_app_doc,\n"
+              "coalesce(fg.free, 0) as stk_gds, coalesce(fr.free, 0) as stk_ral,\n"
+              "(case when as1.accept then 'Да' else 'Нет' end)::varchar(3) as yesno, as1.id_ral,\n"
+              "(case when as1.accept_stock=2 then 'Да' else 'Нет' end)::varchar(3) as yesno_stk,as1.accept_stock\n");
+    return QStringLiteral("with free as (select s.id_ii, sum(s.count - s.reserve) as free from stk_stocks.stock s group by s.id_ii)\n") +
+           fields +
+           QStringLiteral(
                "FROM mnf_app.app_spec as1\n"
                "join cmn_inventory_items.inventory_items ii on ii.id = as1.id_ii\n"
                "join cmn_msm.msm m on m.id = ii.id_msm\n"

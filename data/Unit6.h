@@ -80,8 +80,9 @@ public:
 
     // The request lines with their needs and the free stock of their material
     // and paint (the production requests list; app_spec narrows it to one
-    // product). 'where' narrows the lines; empty: every line.
-    static QString appSpecSql(const QString& where);
+    // product). 'where' narrows the lines; empty: every line. Without 'whole', only
+    // what the production requests grid shows and the keys the reserve starts from.
+    static QString appSpecSql(const QString& where, bool whole = true);
 
 private:
     zdb::Query* query(const char* name, const QString& sql);

@@ -56,7 +56,7 @@ TForm55::TForm55(QWidget* parent)
                       parent),
       reserve_(this, DataModule6->ADO_DB,
                {false, true, true, [this] { zui::reopenKeepingRow(app_spec); }, [this] { zui::reopenKeepingRow(app_spec); }, {}}) {
-    app_spec = ownQuery(this, "app_spec", TDataModule6::appSpecSql({}));
+    app_spec = ownQuery(this, "app_spec", TDataModule6::appSpecSql({}, false));
     proc_tech = reserve_.proc_tech;
     price_ral = reserve_.price_ral;
     app_doc = reserve_.app_doc;
