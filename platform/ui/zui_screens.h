@@ -160,7 +160,6 @@ public:
     // 'choice' answering "Выбрать", then undo what the caller undoes and close
     // the list. Without a choice "Выбрать" does what the screen does for 'tag'.
     int showAsPicker(int tag, unsigned look, unsigned undo = 0, Choice choice = {});
-    bool choosing() const { return bool(choice_); }
 
 protected:
     struct Setup {
